@@ -1,0 +1,339 @@
+// Per-call cost of the calendar operations and number texts, side by side with the same work done
+// through QDate and through ICU's Calendar and NumberFormat, in one run, with the ratios at the end.
+#include <benchmark/benchmark.h>
+#include <unicode/gregocal.h>
+#include <unicode/numfmt.h>
+#include <unicode/timezone.h>
+
+#include <QDate>
+#include <QString>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calendar.h"
+#include "number_text.h"
+
+namespace {
+
+using calvanir::CalendarDate;
+using calvanir::IntervalUnit;
+
+constexpr std::size_t kSamples = 4096;  // a power of two: cycled through with a mask
+const QDate kDayZero{1899, 12, 30};
+
+struct Samples {
+  std::vector<CalendarDate> first, last;
+  std::vector<QDate> qFirst, qLast;
+  std::vector<UDate> uFirst, uLast;
+  std::vector<double> counts[3];
+  std::vector<std::string> numberTexts;
+  std::vector<std::int32_t> wholes;
+};
+
+const Samples& Data() {
+  static const Samples samples = [] {
+    Samples s;
+    std::mt19937_64 random{42};
+    std::uniform_int_distribution<int> anyDay{static_cast<int>(calvanir::MakeDate(1000, 1, 1)),
+                                              static_cast<int>(calvanir::MakeDate(9000, 12, 31))};
+    std::uniform_int_distribution<int> nearby{-4000, 4000};
+    const int limits[3] = {999999, 99999, 9999};
+    for (std::size_t i = 0; i < kSamples; ++i) {
+      const int f = anyDay(random), l = f + nearby(random);
+      s.first.push_back(f);
+      s.last.push_back(l);
+      s.qFirst.push_back(kDayZero.addDays(f));
+      s.qLast.push_back(kDayZero.addDays(l));
+      s.uFirst.push_back((f - 25569) * 86400000.0);
+      s.uLast.push_back((l - 25569) * 86400000.0);
+      for (int u = 0; u < 3; ++u) {
+        // Small enough that every shift stays inside the calendar.
+        s.counts[u].push_back(std::uniform_int_distribution<int>{-limits[u] / 40, limits[u] / 40}(random));
+      }
+      s.wholes.push_back(l - f);
+      s.numberTexts.push_back(std::to_string(std::uniform_int_distribution<int>{0, 999999}(random)));
+    }
+    return s;
+  }();
+  return samples;
+}
+
+// ---- Calvanir ----
+
+template <IntervalUnit unit>
+void CalvanirDifference(benchmark::State& state) {
+  const Samples& s = Data();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calvanir::DateDifference(unit, s.first[i], s.last[i]));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+template <IntervalUnit unit>
+void CalvanirShift(benchmark::State& state) {
+  const Samples& s = Data();
+  const auto& counts = s.counts[static_cast<int>(unit)];
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calvanir::DateShift(unit, counts[i], s.first[i]));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+void CalvanirFormatWhole(benchmark::State& state) {
+  const Samples& s = Data();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calvanir::FormatWhole(s.wholes[i]));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+void CalvanirParseNumber(benchmark::State& state) {
+  const Samples& s = Data();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calvanir::ParseNumber(s.numberTexts[i]));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+// ---- QDate, with the same week and month rules on top ----
+
+QDate QSunday(QDate d) { return d.addDays(-(d.dayOfWeek() % 7)); }
+
+template <IntervalUnit unit>
+void QDateDifference(benchmark::State& state) {
+  const Samples& s = Data();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const QDate f = s.qFirst[i], l = s.qLast[i];
+    qint64 result = 0;
+    if constexpr (unit == IntervalUnit::Days) result = f.daysTo(l);
+    if constexpr (unit == IntervalUnit::Weeks) result = QSunday(f).daysTo(QSunday(l)) / 7;
+    if constexpr (unit == IntervalUnit::Months) result = (l.year() * 12 + l.month()) - (f.year() * 12 + f.month());
+    if constexpr (unit == IntervalUnit::Years) result = l.year() - f.year();
+    benchmark::DoNotOptimize(result);
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+template <IntervalUnit unit>
+void QDateShift(benchmark::State& state) {
+  const Samples& s = Data();
+  const auto& counts = s.counts[static_cast<int>(unit)];
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto n = static_cast<int>(counts[i]);
+    QDate result;
+    if constexpr (unit == IntervalUnit::Days) result = s.qFirst[i].addDays(n);
+    if constexpr (unit == IntervalUnit::Weeks) result = s.qFirst[i].addDays(7 * n);
+    if constexpr (unit == IntervalUnit::Months) result = s.qFirst[i].addMonths(n);
+    benchmark::DoNotOptimize(result);
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+void QStringFormatWhole(benchmark::State& state) {
+  const Samples& s = Data();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(QString::number(s.wholes[i]));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+void QStringParseNumber(benchmark::State& state) {
+  const Samples& s = Data();
+  std::vector<QString> texts;
+  for (const auto& t : s.numberTexts) texts.push_back(QString::fromStdString(t));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    bool ok = false;
+    benchmark::DoNotOptimize(texts[i].toDouble(&ok));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+// ---- ICU ----
+
+std::unique_ptr<icu::GregorianCalendar> IcuCalendar() {
+  UErrorCode status = U_ZERO_ERROR;
+  auto calendar = std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(), status);
+  calendar->setGregorianChange(-INFINITY, status);  // proleptic, as the others
+  calendar->setFirstDayOfWeek(UCAL_SUNDAY);
+  return calendar;
+}
+
+UDate IcuSunday(icu::Calendar& calendar, UDate date) {
+  UErrorCode status = U_ZERO_ERROR;
+  calendar.setTime(date, status);
+  const int weekday = calendar.get(UCAL_DAY_OF_WEEK, status);  // Sunday is 1
+  return date - (weekday - 1) * 86400000.0;
+}
+
+template <IntervalUnit unit>
+void IcuDifference(benchmark::State& state) {
+  const Samples& s = Data();
+  auto calendar = IcuCalendar();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::int32_t result = 0;
+    if constexpr (unit == IntervalUnit::Weeks) {
+      const UDate last = IcuSunday(*calendar, s.uLast[i]);
+      calendar->setTime(IcuSunday(*calendar, s.uFirst[i]), status);
+      result = calendar->fieldDifference(last, UCAL_DATE, status) / 7;
+    } else if constexpr (unit == IntervalUnit::Days) {
+      calendar->setTime(s.uFirst[i], status);
+      result = calendar->fieldDifference(s.uLast[i], UCAL_DATE, status);
+    } else {
+      // Calendar boundaries crossed: both dates moved to the start of their month (or year), then
+      // counted in whole spans.
+      const UCalendarDateFields field = unit == IntervalUnit::Years ? UCAL_YEAR : UCAL_MONTH;
+      const UCalendarDateFields start = unit == IntervalUnit::Years ? UCAL_DAY_OF_YEAR : UCAL_DATE;
+      calendar->setTime(s.uLast[i], status);
+      calendar->set(start, 1);
+      const UDate last = calendar->getTime(status);
+      calendar->setTime(s.uFirst[i], status);
+      calendar->set(start, 1);
+      result = calendar->fieldDifference(last, field, status);
+    }
+    benchmark::DoNotOptimize(result);
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+template <IntervalUnit unit>
+void IcuShift(benchmark::State& state) {
+  const Samples& s = Data();
+  const auto& counts = s.counts[static_cast<int>(unit)];
+  auto calendar = IcuCalendar();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    UErrorCode status = U_ZERO_ERROR;
+    calendar->setTime(s.uFirst[i], status);
+    const auto n = static_cast<std::int32_t>(counts[i]);
+    if constexpr (unit == IntervalUnit::Days) calendar->add(UCAL_DATE, n, status);
+    if constexpr (unit == IntervalUnit::Weeks) calendar->add(UCAL_DATE, 7 * n, status);
+    if constexpr (unit == IntervalUnit::Months) calendar->add(UCAL_MONTH, n, status);
+    benchmark::DoNotOptimize(calendar->getTime(status));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+std::unique_ptr<icu::NumberFormat> IcuNumberFormat() {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::NumberFormat> format{icu::NumberFormat::createInstance(icu::Locale::getRoot(), status)};
+  format->setGroupingUsed(false);
+  format->setParseIntegerOnly(true);
+  return format;
+}
+
+void IcuFormatWhole(benchmark::State& state) {
+  const Samples& s = Data();
+  auto format = IcuNumberFormat();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    icu::UnicodeString text;
+    format->format(s.wholes[i], text);
+    benchmark::DoNotOptimize(text);
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+void IcuParseNumber(benchmark::State& state) {
+  const Samples& s = Data();
+  auto format = IcuNumberFormat();
+  std::vector<icu::UnicodeString> texts;
+  for (const auto& t : s.numberTexts) texts.emplace_back(t.c_str());
+  std::size_t i = 0;
+  for (auto _ : state) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Formattable value;
+    format->parse(texts[i], value, status);
+    benchmark::DoNotOptimize(value.getDouble(status));
+    i = (i + 1) & (kSamples - 1);
+  }
+}
+
+#define CALVANIR_THREE_WAY(op, calvanir, qt, icu) \
+  BENCHMARK(calvanir)->Name("Calvanir/" op);      \
+  BENCHMARK(qt)->Name("QDate/" op);               \
+  BENCHMARK(icu)->Name("ICU/" op)
+
+CALVANIR_THREE_WAY("DateDifference/Days", CalvanirDifference<IntervalUnit::Days>,
+                   QDateDifference<IntervalUnit::Days>, IcuDifference<IntervalUnit::Days>);
+CALVANIR_THREE_WAY("DateDifference/Weeks", CalvanirDifference<IntervalUnit::Weeks>,
+                   QDateDifference<IntervalUnit::Weeks>, IcuDifference<IntervalUnit::Weeks>);
+CALVANIR_THREE_WAY("DateDifference/Months", CalvanirDifference<IntervalUnit::Months>,
+                   QDateDifference<IntervalUnit::Months>, IcuDifference<IntervalUnit::Months>);
+CALVANIR_THREE_WAY("DateDifference/Years", CalvanirDifference<IntervalUnit::Years>,
+                   QDateDifference<IntervalUnit::Years>, IcuDifference<IntervalUnit::Years>);
+CALVANIR_THREE_WAY("DateShift/Days", CalvanirShift<IntervalUnit::Days>, QDateShift<IntervalUnit::Days>,
+                   IcuShift<IntervalUnit::Days>);
+CALVANIR_THREE_WAY("DateShift/Weeks", CalvanirShift<IntervalUnit::Weeks>, QDateShift<IntervalUnit::Weeks>,
+                   IcuShift<IntervalUnit::Weeks>);
+CALVANIR_THREE_WAY("DateShift/Months", CalvanirShift<IntervalUnit::Months>, QDateShift<IntervalUnit::Months>,
+                   IcuShift<IntervalUnit::Months>);
+CALVANIR_THREE_WAY("FormatWhole", CalvanirFormatWhole, QStringFormatWhole, IcuFormatWhole);
+CALVANIR_THREE_WAY("ParseNumber", CalvanirParseNumber, QStringParseNumber, IcuParseNumber);
+
+// Keeps each run's time per call so that the ratios can be printed after the usual table.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (!run.error_occurred) nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+  }
+  std::map<std::string, double> nanoseconds;
+};
+
+struct Target {
+  const char* op;
+  double overQDate;  // Calvanir must be at least this many times faster than QDate
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+
+  const Target targets[] = {
+      {"DateDifference/Days", 1},  {"DateDifference/Weeks", 1}, {"DateDifference/Months", 3},
+      {"DateDifference/Years", 3}, {"DateShift/Days", 1},       {"DateShift/Weeks", 1},
+      {"DateShift/Months", 3},     {"FormatWhole", 0},          {"ParseNumber", 0},
+  };
+  bool allMet = true;
+  std::printf("\n%-22s %10s %10s %10s %9s %9s  %s\n", "operation (ns/call)", "Calvanir", "QDate", "ICU",
+              "QDate/us", "ICU/us", "targets (QDate, ICU)");
+  for (const Target& t : targets) {
+    const auto at = [&](const char* who) {
+      const auto found = reporter.nanoseconds.find(std::string{who} + "/" + t.op);
+      return found == reporter.nanoseconds.end() ? NAN : found->second;
+    };
+    const double ours = at("Calvanir"), qt = at("QDate"), icu = at("ICU");
+    if (std::isnan(ours)) continue;  // filtered out of this run
+    const double overQt = qt / ours, overIcu = icu / ours;
+    const bool qtMet = t.overQDate == 0 || overQt >= t.overQDate;
+    const bool icuMet = overIcu >= 100;
+    allMet = allMet && qtMet && icuMet;
+    char qtTarget[16] = "-";
+    if (t.overQDate > 0) std::snprintf(qtTarget, sizeof qtTarget, ">=%gx", t.overQDate);
+    std::printf("%-22s %10.2f %10.2f %10.2f %8.1fx %8.1fx  %s %s, >=100x %s\n", t.op, ours, qt, icu, overQt,
+                overIcu, qtTarget, qtMet ? "met" : "MISSED", icuMet ? "met" : "MISSED");
+  }
+  std::printf("\n%s\n", allMet ? "All targets met." : "Some targets were missed.");
+  benchmark::Shutdown();
+  return 0;
+}

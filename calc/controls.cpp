@@ -1,0 +1,9 @@
+#include "controls.h"
+
+namespace calvanir {
+
+bool PickerAccepts(CalendarDate date) {
+  return date >= FromCivil(kPickerFirst) && date <= FromCivil(kPickerLast);
+}
+
+}  // namespace calvanir

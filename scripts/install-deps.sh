@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, testing and packaging Calvanir need, when missing.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake make pkg-config
+  qt6-base-dev libxcb-xkb-dev
+  # tests, fuzzing, benchmarks
+  libgtest-dev libbenchmark-dev libicu-dev clang libclang-rt-14-dev xvfb xauth
+  # the window's narrow font
+  fonts-liberation
+  # hygiene and packaging
+  clang-format clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+  [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,105 @@
+// The calendar checked against Qt's QDate, an independent proleptic Gregorian implementation: every
+// day of the representable range, then a million random differences and shifts from a fixed seed.
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <cstdint>
+#include <random>
+
+#include "calendar.h"
+
+namespace calvanir {
+namespace {
+
+const QDate kDayZero{1899, 12, 30};
+const QDate kFirst{100, 1, 1};
+const QDate kLast{9999, 12, 31};
+
+CalendarDate ToDate(QDate q) { return static_cast<CalendarDate>(kDayZero.daysTo(q)); }
+QDate ToQDate(CalendarDate d) { return kDayZero.addDays(static_cast<qint64>(d)); }
+
+// The reference rules, written on QDate's own terms.
+QDate ReferenceSunday(QDate q) { return q.addDays(-(q.dayOfWeek() % 7)); }
+
+qint64 ReferenceDifference(IntervalUnit unit, QDate f, QDate l) {
+  switch (unit) {
+    case IntervalUnit::Days:
+      return f.daysTo(l);
+    case IntervalUnit::Weeks:
+      return ReferenceSunday(f).daysTo(ReferenceSunday(l)) / 7;
+    case IntervalUnit::Months:
+      return (l.year() * 12 + l.month()) - (f.year() * 12 + f.month());
+    case IntervalUnit::Years:
+      return l.year() - f.year();
+  }
+  return 0;
+}
+
+QDate ReferenceShift(IntervalUnit unit, int count, QDate d) {
+  switch (unit) {
+    case IntervalUnit::Days:
+      return d.addDays(count);
+    case IntervalUnit::Weeks:
+      return d.addDays(7LL * count);
+    case IntervalUnit::Months:
+      return d.addMonths(count);  // clamps to the target month's last day
+    case IntervalUnit::Years:
+      return d.addYears(count);
+  }
+  return {};
+}
+
+TEST(CalendarAgainstQDate, EveryRepresentableDayBothWaysWithItsWeekday) {
+  ASSERT_EQ(MakeDate(100, 1, 1), ToDate(kFirst));
+  std::int64_t checked = 0;
+  for (QDate q = kFirst; q <= kLast; q = q.addDays(1), ++checked) {
+    const CalendarDate serial = ToDate(q);
+    const auto civil = ToCivil(serial);
+    ASSERT_EQ(static_cast<int>(civil.year()), q.year()) << serial;
+    ASSERT_EQ(static_cast<unsigned>(civil.month()), static_cast<unsigned>(q.month())) << serial;
+    ASSERT_EQ(static_cast<unsigned>(civil.day()), static_cast<unsigned>(q.day())) << serial;
+    ASSERT_EQ(FromCivil(civil), serial);
+    // One day crosses a week boundary exactly when it ends on a Sunday.
+    ASSERT_EQ(DateDifference(IntervalUnit::Weeks, serial - 1, serial), q.dayOfWeek() == 7 ? 1 : 0)
+        << q.toString(Qt::ISODate).toStdString();
+  }
+  EXPECT_EQ(checked, 3615900);
+}
+
+TEST(CalendarAgainstQDate, RandomDifferencesAndShifts) {
+  std::mt19937_64 random{20030311};
+  const qint64 span = kFirst.daysTo(kLast);
+  std::uniform_int_distribution<qint64> anyDay{0, span};
+  // Half the pairs lie within a few years of each other, where the week and month rules bite.
+  std::uniform_int_distribution<qint64> nearby{-2000, 2000};
+  constexpr int kShiftUnits = 3;
+  const int limits[kShiftUnits] = {999999, 99999, 9999};
+
+  for (int i = 0; i < 1'000'000; ++i) {
+    const QDate first = kFirst.addDays(anyDay(random));
+    QDate last = (i % 2 == 0) ? kFirst.addDays(anyDay(random)) : first.addDays(nearby(random));
+    if (last < kFirst || last > kLast) last = first;
+
+    const IntervalUnit unit = kIntervalUnits[i % 4].unit;
+    ASSERT_EQ(DateDifference(unit, ToDate(first), ToDate(last)), ReferenceDifference(unit, first, last))
+        << InfoOf(unit).code << ' ' << first.toString(Qt::ISODate).toStdString() << ' '
+        << last.toString(Qt::ISODate).toStdString();
+
+    const IntervalUnit shiftUnit = kIntervalUnits[i % kShiftUnits].unit;
+    const int limit = limits[i % kShiftUnits];
+    const int count = std::uniform_int_distribution<int>{-limit, limit}(random);
+    const QDate expected = ReferenceShift(shiftUnit, count, first);
+    const Checked<CalendarDate> shifted = DateShift(shiftUnit, count, ToDate(first));
+    if (expected < kFirst || expected > kLast) {
+      ASSERT_FALSE(shifted) << InfoOf(shiftUnit).code << ' ' << count << ' '
+                            << first.toString(Qt::ISODate).toStdString();
+    } else {
+      ASSERT_TRUE(shifted) << InfoOf(shiftUnit).code << ' ' << count;
+      ASSERT_EQ(ToQDate(*shifted), expected)
+          << InfoOf(shiftUnit).code << ' ' << count << ' ' << first.toString(Qt::ISODate).toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace calvanir

@@ -1,0 +1,103 @@
+// Start-up and the upper tool, through the controls held in memory.
+#include <gtest/gtest.h>
+
+#include "date_calculator.h"
+#include "memory_controls.h"
+
+namespace calvanir {
+namespace {
+
+using testing::MemoryControls;
+
+class CalculatorTest : public ::testing::Test {
+ protected:
+  CalculatorTest() {
+    controls.text5Changed = [this] { ++text5Changes; };
+  }
+  MemoryControls controls;
+  DateCalculator calculator{controls};
+  int text5Changes = 0;
+};
+
+TEST_F(CalculatorTest, StartUpPutsTodayEverywhereAndZeroInEveryBox) {
+  EXPECT_EQ(calculator.Values().FirstDate, 0);
+  calculator.StartUp();
+  const CalendarDate today = Today();
+  for (auto picker : {Picker::DTPicker1, Picker::DTPicker2, Picker::DTPicker3, Picker::DTPicker4}) {
+    EXPECT_EQ(controls.Value(picker), today);
+  }
+  EXPECT_EQ(calculator.Values().FirstDate, today);
+  EXPECT_EQ(calculator.Values().LastDate, today);
+  EXPECT_EQ(calculator.Values().BaseDate, today);
+  for (auto box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4, TextBox::Text5}) {
+    EXPECT_EQ(controls.Text(box), "0");
+  }
+  EXPECT_TRUE(controls.Selected(OptionButton::Option1));
+  EXPECT_FALSE(controls.Selected(OptionButton::Option2));
+  EXPECT_FALSE(controls.Selected(OptionButton::Option3));
+  EXPECT_TRUE(controls.Selected(OptionButton::Option4));
+  EXPECT_FALSE(controls.Selected(OptionButton::Option5));
+  EXPECT_EQ(controls.statusBarSetUps, 1);
+  EXPECT_EQ(text5Changes, 1);
+  EXPECT_TRUE(controls.messages.empty());
+}
+
+struct CountCase {
+  const char* name;
+  CalendarDate first, last;
+  const char* texts[4];
+};
+void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
+
+class IntervalCount : public CalculatorTest, public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(IntervalCount, WritesFourResultTexts) {
+  const CountCase& c = GetParam();
+  calculator.StartUp();
+  controls.SetValue(Picker::DTPicker1, c.first);
+  calculator.RefreshFirstDate();
+  controls.SetValue(Picker::DTPicker2, c.last);
+  calculator.RefreshLastDate();
+  calculator.CountInterval();
+  EXPECT_EQ(controls.Text(TextBox::Text1), c.texts[0]);
+  EXPECT_EQ(controls.Text(TextBox::Text2), c.texts[1]);
+  EXPECT_EQ(controls.Text(TextBox::Text3), c.texts[2]);
+  EXPECT_EQ(controls.Text(TextBox::Text4), c.texts[3]);
+  EXPECT_EQ(calculator.Values().DiffResult, DateDifference(IntervalUnit::Years, c.first, c.last));
+  EXPECT_EQ(controls.Text(TextBox::Text5), "0");
+  EXPECT_TRUE(controls.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calculator, IntervalCount,
+    ::testing::Values(
+        CountCase{"AlmostAYear", MakeDate(2003, 3, 11), MakeDate(2004, 3, 10),
+                  {"365 day(s).", "52 week(s).", "12 month(s).", "1 year(s)."}},
+        CountCase{"NewYearsEve", MakeDate(2003, 12, 31), MakeDate(2004, 1, 1),
+                  {"1 day(s).", "0 week(s).", "1 month(s).", "1 year(s)."}},
+        CountCase{"EqualDates", MakeDate(2003, 3, 11), MakeDate(2003, 3, 11),
+                  {"0 day(s).", "0 week(s).", "0 month(s).", "0 year(s)."}},
+        CountCase{"LastBeforeFirst", MakeDate(2004, 3, 10), MakeDate(2003, 3, 11),
+                  {"-365 day(s).", "-52 week(s).", "-12 month(s).", "-1 year(s)."}},
+        CountCase{"WholePickerRange", MakeDate(9999, 12, 31), MakeDate(1000, 1, 1),
+                  {"-3287181 day(s).", "-469597 week(s).", "-107999 month(s).", "-8999 year(s)."}}),
+    [](const auto& info) { return std::string{info.param.name}; });
+
+TEST_F(CalculatorTest, ToolsSeeOnlyTheCopiesOfThePickers) {
+  calculator.StartUp();
+  controls.SetValue(Picker::DTPicker2, MakeDate(2040, 1, 1));
+  calculator.CountInterval();  // no refresh ran: the copy still says today
+  EXPECT_EQ(controls.Text(TextBox::Text1), "0 day(s).");
+  calculator.RefreshLastDate();
+  calculator.CountInterval();
+  EXPECT_NE(controls.Text(TextBox::Text1), "0 day(s).");
+
+  controls.SetValue(Picker::DTPicker3, MakeDate(2001, 2, 3));
+  calculator.RefreshBaseDate();
+  EXPECT_EQ(calculator.Values().BaseDate, MakeDate(2001, 2, 3));
+  controls.SetValue(Picker::DTPicker4, MakeDate(1999, 1, 1));  // changing the result picker affects nothing
+  EXPECT_EQ(calculator.Values().BaseDate, MakeDate(2001, 2, 3));
+}
+
+}  // namespace
+}  // namespace calvanir
