@@ -9,6 +9,7 @@
 
 #include "calendar.h"
 #include "controls.h"
+#include "key_codes.h"
 
 namespace calvanir {
 
@@ -36,9 +37,31 @@ class DateCalculator {
   // The upper Calculate: the four results from FirstDate to LastDate into Text1..Text4.
   void CountInterval();
 
+  // The lower Calculate: BaseDate moved by the count in Text5, in the selected unit and direction,
+  // into DTPicker4. A count above the unit's limit is answered with "Number too big." and a shift by
+  // 0; a result the Resulting Date cannot hold, or that lies outside the calendar, with "Number too
+  // big." and no change; no count at all with "Please enter a number.". Each answer resets Text5.
+  void ShiftInterval();
+
+  // Any key in a result box: "Read only.", and the box shows "0" until the next count.
+  void GuardResultBox(TextBox box);
+  // A key down in Text5. Returns whether the key may reach the box; a refused key has been answered
+  // with "Please enter a number." and Text5 reset.
+  bool FilterIntervalKey(KeyCode code);
+  // Every change of Text5, whoever made it: an empty box is left alone (the user is retyping), text
+  // that is not a string of digits brings "Please enter a number.", and a count over the selected
+  // unit's limit "Number too big."; each of those resets the box to "0". The reset is itself a
+  // change, and runs this check again, which accepts it.
+  void CheckIntervalSize();
+
   const Module1& Values() const { return module1_; }
 
  private:
+  void ResetInterval(std::string_view message);
+  // The size checks of Text5 against the selected unit's limit. False when the box holds no
+  // number, which has then been answered and reset.
+  bool HoldIntervalToLimit();
+
   Controls& controls_;
   Module1 module1_;
 };

@@ -12,7 +12,9 @@ Checked<double> ParseLongDigits(std::string_view text) {
   if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     return Error::NotANumber;
   }
-  const std::string_view significant = text.substr(text.find_first_not_of('0'));
+  const std::size_t firstSignificant = text.find_first_not_of('0');
+  if (firstSignificant == std::string_view::npos) return 0.0;
+  const std::string_view significant = text.substr(firstSignificant);
   double value = 0;
   const auto result = std::from_chars(significant.data(), significant.data() + significant.size(), value,
                                       std::chars_format::fixed);

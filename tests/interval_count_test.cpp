@@ -1,23 +1,12 @@
 // Start-up and the upper tool, through the controls held in memory.
 #include <gtest/gtest.h>
 
-#include "date_calculator.h"
-#include "memory_controls.h"
+#include "calculator_fixture.h"
 
 namespace calvanir {
 namespace {
 
-using testing::MemoryControls;
-
-class CalculatorTest : public ::testing::Test {
- protected:
-  CalculatorTest() {
-    controls.text5Changed = [this] { ++text5Changes; };
-  }
-  MemoryControls controls;
-  DateCalculator calculator{controls};
-  int text5Changes = 0;
-};
+using testing::CalculatorTest;
 
 TEST_F(CalculatorTest, StartUpPutsTodayEverywhereAndZeroInEveryBox) {
   EXPECT_EQ(calculator.Values().FirstDate, 0);

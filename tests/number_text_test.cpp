@@ -25,6 +25,7 @@ TEST(NumberParsing, DigitStringsConvertToTheirValue) {
       {"18446744073709551615", 18446744073709551615.0},    // past 64 bits: the slow path
       {"9007199254740993", 9007199254740992.0},            // ties round to even
       {std::string(400, '0') + "7", 7},                    // leading zeros do not count
+      {std::string(20, '0'), 0},                           // only zeros, too many for the fast path
       {"1" + std::string(308, '0'), 1e308},
   };
   for (const auto& [text, value] : cases) {
