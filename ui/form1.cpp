@@ -1,0 +1,243 @@
+#include "form1.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "date_picker.h"
+#include "message_box.h"
+#include "status_bar.h"
+#include "twips.h"
+#include "virtual_keys.h"
+
+namespace calvanir::ui {
+namespace {
+
+constexpr const char* kCaption = "Calvanir  2.0        ";
+constexpr int kClientWidthTwips = 4320;
+constexpr int kClientHeightTwips = 6105;
+
+enum class Kind { Frame, Label, Picker, TextBox, Button, Option, StatusBar };
+
+struct ControlSpec {
+  const char* name;
+  Kind kind;
+  const char* caption;  // the caption of a frame, label, button or option
+  int left, top, width, height;  // twips, in the window's client area
+  int tabIndex;
+  const char* container;  // the frame it sits in; nullptr: on the window itself
+  const char* accessibleName;  // for screen readers where the caption does not say it
+};
+
+// clang-format off
+constexpr ControlSpec kControls[] = {
+  {"Frame1",     Kind::Frame,     "Count The Interval Between Two Dates", 0, 0, 2895, 2775,     0, nullptr, nullptr},
+  {"Label1",     Kind::Label,     "First Date",  120,  360,  855, 255,  4, "Frame1", nullptr},
+  {"DTPicker1",  Kind::Picker,    nullptr,       120,  600, 1095, 375,  2, "Frame1", "First Date"},
+  {"Label2",     Kind::Label,     "Last Date",  1680,  360,  615, 255,  5, "Frame1", nullptr},
+  {"DTPicker2",  Kind::Picker,    nullptr,      1680,  600, 1095, 375,  3, "Frame1", "Last Date"},
+  {"Frame4",     Kind::Frame,     "Results",    3000,    0, 1335, 2775, 13, nullptr, nullptr},
+  {"Text1",      Kind::TextBox,   nullptr,      3120,  240, 1095, 375, 10, nullptr, "Days result"},
+  {"Text2",      Kind::TextBox,   nullptr,      3120,  720, 1095, 375, 11, nullptr, "Weeks result"},
+  {"Text3",      Kind::TextBox,   nullptr,      3120, 1200, 1095, 375, 12, nullptr, "Months result"},
+  {"Text4",      Kind::TextBox,   nullptr,      3120, 1680, 1095, 375, 15, "Frame4", "Years result"},
+  {"Command1",   Kind::Button,    "Calculate",  3240, 2160,  855, 495, 14, nullptr, "Calculate the interval"},
+  {"Frame8",     Kind::Frame,     nullptr,         0, 2760, 4335, 135, 23, nullptr, nullptr},
+  {"Frame3",     Kind::Frame,     "Add/Subtract An Interval", 0, 3000, 2895, 1335, 6, nullptr, nullptr},
+  {"Label4",     Kind::Label,     "Base Date",   120, 3360, 1215, 255,  8, "Frame3", nullptr},
+  {"DTPicker3",  Kind::Picker,    nullptr,       120, 3600, 1095, 375,  7, "Frame3", "Base Date"},
+  {"Label5",     Kind::Label,     "Interval",   1680, 3360, 1095, 255,  9, "Frame3", nullptr},
+  {"Text5",      Kind::TextBox,   nullptr,      1680, 3600, 1095, 375, 18, "Frame3", "Interval"},
+  {"Frame6",     Kind::Frame,     "Resulting Date", 3000, 3000, 1335, 2655, 17, nullptr, nullptr},
+  {"DTPicker4",  Kind::Picker,    nullptr,      3120, 3600, 1095, 375, 16, nullptr, "Resulting Date"},
+  {"Command2",   Kind::Button,    "Calculate",  3240, 5040,  855, 495, 27, nullptr, "Calculate the resulting date"},
+  {"Frame7",     Kind::Frame,     "Interval Type", 0, 4440, 1575, 1215, 19, nullptr, nullptr},
+  {"Option1",    Kind::Option,    "Days",        120, 4800,  615, 255, 20, "Frame7", nullptr},
+  {"Option2",    Kind::Option,    "Weeks",       120, 5040,  735, 255, 21, "Frame7", nullptr},
+  {"Option3",    Kind::Option,    "Months",      120, 5280,  735, 225, 22, "Frame7", nullptr},
+  {"Frame9",     Kind::Frame,     "Operation",  1680, 4440, 1215, 1215, 24, nullptr, nullptr},
+  {"Option4",    Kind::Option,    "Add",        1800, 4800,  615, 225, 25, "Frame9", nullptr},
+  {"Option5",    Kind::Option,    "Subtract",   1800, 5040,  855, 255, 26, "Frame9", nullptr},
+  {"StatusBar1", Kind::StatusBar, nullptr,         0, 5850, 4320, 255,  1, nullptr, "Status"},
+};
+// clang-format on
+
+const ControlSpec& SpecOf(const char* name) {
+  return *std::find_if(std::begin(kControls), std::end(kControls),
+                       [name](const ControlSpec& spec) { return qstrcmp(spec.name, name) == 0; });
+}
+
+QWidget* NewControl(const ControlSpec& spec, QWidget* parent) {
+  const QString caption = QString::fromLatin1(spec.caption ? spec.caption : "");
+  switch (spec.kind) {
+    case Kind::Frame:
+      return new QGroupBox(caption, parent);
+    case Kind::Label:
+      return new QLabel(caption, parent);
+    case Kind::Picker:
+      return new DatePicker(parent);
+    case Kind::TextBox:
+      return new QLineEdit(parent);
+    case Kind::Button:
+      return new QPushButton(caption, parent);
+    case Kind::Option:
+      return new QRadioButton(caption, parent);
+    case Kind::StatusBar:
+      return new StatusBar(parent);
+  }
+  return nullptr;
+}
+
+bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label && kind != Kind::StatusBar; }
+
+QFont WindowFont() {
+  // Arial Narrow where it is installed; elsewhere fontconfig's metric-compatible Liberation Sans
+  // Narrow stands in for it.
+  QFont font{QStringLiteral("Arial Narrow")};
+  font.setPointSizeF(8.25);
+  font.setStretch(QFont::Condensed);
+  return font;
+}
+
+class KeyDownFilter : public QObject {
+ public:
+  KeyDownFilter(QObject* parent, std::function<bool(KeyCode)> handler)
+      : QObject(parent), handler_(std::move(handler)) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (IsFocusKey(key)) return false;
+    return !handler_(VirtualKeyOf(key));
+  }
+
+ private:
+  std::function<bool(KeyCode)> handler_;
+};
+
+template <class E>
+std::size_t Index(E e) {
+  return static_cast<std::size_t>(e);
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      messageSink_(&ShowMessageBox) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromLatin1(kCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/calvanir/calvanir-32.png")));
+  setFont(WindowFont());
+  setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
+  BuildControls();
+  Wire();
+  calculator_.StartUp();
+  pickers_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+Form1::~Form1() = default;
+
+template <class T>
+T* Form1::Find(const char* name) const {
+  return static_cast<T*>(byName_.at(QString::fromLatin1(name)));
+}
+
+void Form1::BuildControls() {
+  std::vector<const ControlSpec*> tabOrder;
+  for (const ControlSpec& spec : kControls) {
+    QWidget* parent = this;
+    int left = spec.left, top = spec.top;
+    if (spec.container) {
+      const ControlSpec& frame = SpecOf(spec.container);
+      parent = byName_.at(QString::fromLatin1(frame.name));
+      left -= frame.left;
+      top -= frame.top;
+    }
+    QWidget* control = NewControl(spec, parent);
+    control->setObjectName(QString::fromLatin1(spec.name));
+    control->setGeometry(TwipsRect(left, top, spec.width, spec.height));
+    if (spec.accessibleName) control->setAccessibleName(QString::fromLatin1(spec.accessibleName));
+    control->setFocusPolicy(TakesFocus(spec.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    // Controls that lie on the window are drawn over the frames they overlap.
+    if (spec.kind != Kind::Frame && !spec.container) control->raise();
+    if (TakesFocus(spec.kind)) tabOrder.push_back(&spec);
+    byName_[control->objectName()] = control;
+  }
+  std::sort(tabOrder.begin(), tabOrder.end(),
+            [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+    setTabOrder(Find<QWidget>(tabOrder[i - 1]->name), Find<QWidget>(tabOrder[i]->name));
+  }
+
+  pickers_ = {Find<DatePicker>("DTPicker1"), Find<DatePicker>("DTPicker2"), Find<DatePicker>("DTPicker3"),
+              Find<DatePicker>("DTPicker4")};
+  texts_ = {Find<QLineEdit>("Text1"), Find<QLineEdit>("Text2"), Find<QLineEdit>("Text3"),
+            Find<QLineEdit>("Text4"), Find<QLineEdit>("Text5")};
+  options_ = {Find<QRadioButton>("Option1"), Find<QRadioButton>("Option2"), Find<QRadioButton>("Option3"),
+              Find<QRadioButton>("Option4"), Find<QRadioButton>("Option5")};
+  command1_ = Find<QPushButton>("Command1");
+  command2_ = Find<QPushButton>("Command2");
+  statusBar_ = Find<StatusBar>("StatusBar1");
+
+  // The result boxes are written by the count alone: no typing, pasting or dropping into them.
+  for (QLineEdit* result : {texts_[0], texts_[1], texts_[2], texts_[3]}) result->setReadOnly(true);
+  for (QPushButton* button : {command1_, command2_}) button->setAutoDefault(false);
+}
+
+void Form1::OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler) {
+  box->installEventFilter(new KeyDownFilter(box, std::move(handler)));
+}
+
+void Form1::Wire() {
+  DateCalculator* c = &calculator_;
+  // control             event                  operation
+  connect(pickers_[0],   &DatePicker::changed,  this, [c] { c->RefreshFirstDate(); });
+  connect(pickers_[0],   &DatePicker::validate, this, [c] { c->RefreshFirstDate(); });
+  connect(pickers_[1],   &DatePicker::changed,  this, [c] { c->RefreshLastDate(); });
+  connect(pickers_[1],   &DatePicker::validate, this, [c] { c->RefreshLastDate(); });
+  connect(pickers_[2],   &DatePicker::changed,  this, [c] { c->RefreshBaseDate(); });
+  connect(pickers_[2],   &DatePicker::validate, this, [c] { c->RefreshBaseDate(); });
+  connect(command1_,     &QPushButton::clicked, this, [c] { c->CountInterval(); });
+  connect(command2_,     &QPushButton::clicked, this, [c] { c->ShiftInterval(); });
+  for (const TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4}) {
+    OnKeyDown(texts_[Index(box)], [c, box](KeyCode) { c->GuardResultBox(box); return false; });
+  }
+  OnKeyDown(texts_[4],   [c](KeyCode code) { return c->FilterIntervalKey(code); });
+  // Every change of the text, whoever made it: typing, paste, drop, input method, the program.
+  connect(texts_[4],     &QLineEdit::textChanged, this, [c] { c->CheckIntervalSize(); });
+}
+
+CalendarDate Form1::Value(Picker picker) const { return pickers_[Index(picker)]->Value(); }
+
+Status Form1::SetValue(Picker picker, CalendarDate date) { return pickers_[Index(picker)]->SetValue(date); }
+
+std::string Form1::Text(TextBox box) const { return texts_[Index(box)]->text().toStdString(); }
+
+void Form1::SetText(TextBox box, std::string_view text) {
+  texts_[Index(box)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+bool Form1::Selected(OptionButton option) const { return options_[Index(option)]->isChecked(); }
+
+void Form1::Select(OptionButton option) { options_[Index(option)]->setChecked(true); }
+
+void Form1::ShowMessage(std::string_view text) {
+  messageSink_(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void Form1::SetUpStatusBar() {
+  statusBar_->SetUpPanel(0, 800, StatusBar::Style::Date);
+  statusBar_->AddPanel(500, StatusBar::Style::CapsLock, {}, Qt::AlignHCenter);
+  statusBar_->AddPanel(500, StatusBar::Style::NumLock, {}, Qt::AlignHCenter);
+  statusBar_->AddPanel(4000, StatusBar::Style::Text, QString::fromLatin1(kStatusNotice), Qt::AlignHCenter);
+}
+
+}  // namespace calvanir::ui

@@ -1,0 +1,71 @@
+// The one window: its controls built from the control table, and the one wiring table that says which
+// control event runs which operation of the calculator.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "controls.h"
+#include "date_calculator.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace calvanir::ui {
+
+class DatePicker;
+class StatusBar;
+
+// The notice in the status bar's fourth panel.
+inline constexpr const char* kStatusNotice = "Free software";
+
+class Form1 : public QWidget, public Controls {
+  Q_OBJECT
+
+ public:
+  // The window's load: builds the controls, wires their events and runs the start-up.
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // Where messages go; a modal message box unless replaced (the tests record them instead).
+  using MessageSink = std::function<void(QWidget* parent, const QString& text)>;
+  void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+
+  DateCalculator& Calculator() { return calculator_; }
+
+  // Controls
+  CalendarDate Value(Picker picker) const override;
+  Status SetValue(Picker picker, CalendarDate date) override;
+  std::string Text(TextBox box) const override;
+  void SetText(TextBox box, std::string_view text) override;
+  bool Selected(OptionButton option) const override;
+  void Select(OptionButton option) override;
+  void ShowMessage(std::string_view text) override;
+  void SetUpStatusBar() override;
+
+ private:
+  void BuildControls();
+  void Wire();
+  // Runs `handler` with the virtual-key code of every key pressed in `box`; the key reaches the box
+  // only when the handler says so. Tab and Shift+Tab are left to move the focus.
+  void OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler);
+
+  template <class T>
+  T* Find(const char* name) const;
+
+  std::map<QString, QWidget*> byName_;
+  std::array<DatePicker*, 4> pickers_{};
+  std::array<QLineEdit*, 5> texts_{};
+  std::array<QRadioButton*, 5> options_{};
+  QPushButton* command1_ = nullptr;
+  QPushButton* command2_ = nullptr;
+  StatusBar* statusBar_ = nullptr;
+  MessageSink messageSink_;
+  DateCalculator calculator_{*this};
+};
+
+}  // namespace calvanir::ui

@@ -1,0 +1,16 @@
+#include "message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace calvanir::ui {
+
+void ShowMessageBox(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+}
+
+}  // namespace calvanir::ui

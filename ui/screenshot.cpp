@@ -1,0 +1,22 @@
+// Renders the window in its start-up state to a PNG: `calvanir_screenshot OUT.png`.
+#include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+
+#include "form1.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: calvanir_screenshot OUT.png\n", stderr);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  calvanir::ui::Form1 form;
+  form.show();
+  QApplication::processEvents();
+  if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    std::fprintf(stderr, "calvanir_screenshot: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}

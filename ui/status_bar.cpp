@@ -1,0 +1,92 @@
+#include "status_bar.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <algorithm>
+#include <optional>
+
+#include "date_picker.h"
+#include "lock_keys.h"
+#include "twips.h"
+
+namespace calvanir::ui {
+namespace {
+
+QLabel* NewPanel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setIndent(2);
+  label->show();
+  return label;
+}
+
+// A lock key's panel names the key, dimmed while it is off, and stays empty while its state is unknown.
+void ShowLockState(QLabel* label, const char* name, std::optional<bool> on) {
+  label->setText(on ? QString::fromLatin1(name) : QString{});
+  label->setEnabled(on.value_or(false));
+}
+
+}  // namespace
+
+StatusBar::StatusBar(QWidget* parent) : QFrame(parent), lockKeys_(new LockKeys(this)) {
+  panels_.push_back({NewPanel(this), Style::Text, 0});
+  connect(lockKeys_, &LockKeys::changed, this, &StatusBar::Refresh);
+  dateTimer_.setSingleShot(true);
+  connect(&dateTimer_, &QTimer::timeout, this, [this] {
+    Refresh();
+    ScheduleDateCheck();
+  });
+}
+
+void StatusBar::SetUpPanel(int index, int widthTwips, Style style, const QString& text, Qt::Alignment alignment) {
+  PanelState& panel = panels_[static_cast<std::size_t>(index)];
+  panel.widthTwips = widthTwips;
+  panel.style = style;
+  panel.label->setText(text);
+  panel.label->setAlignment(alignment | Qt::AlignVCenter);
+  Layout();
+  Refresh();
+  if (style == Style::Date) ScheduleDateCheck();
+}
+
+void StatusBar::AddPanel(int widthTwips, Style style, const QString& text, Qt::Alignment alignment) {
+  panels_.push_back({NewPanel(this), Style::Text, 0});
+  SetUpPanel(PanelCount() - 1, widthTwips, style, text, alignment);
+}
+
+void StatusBar::Layout() {
+  int left = 0;
+  for (const PanelState& panel : panels_) {
+    panel.label->setGeometry(TwipsRect(left, 0, panel.widthTwips, TwipsFromPixels(height())));
+    left += panel.widthTwips;
+  }
+}
+
+void StatusBar::Refresh() {
+  for (const PanelState& panel : panels_) {
+    switch (panel.style) {
+      case Style::Text:
+        break;
+      case Style::Date:
+        panel.label->setText(QDate::currentDate().toString(LocalDateFormat()));
+        break;
+      case Style::CapsLock:
+        ShowLockState(panel.label, "CAPS", lockKeys_->CapsLock());
+        break;
+      case Style::NumLock:
+        ShowLockState(panel.label, "NUM", lockKeys_->NumLock());
+        break;
+    }
+  }
+}
+
+// The date panel rolls over at midnight. Checking at least once a minute also catches a clock that
+// was set by hand or a machine that slept through midnight.
+void StatusBar::ScheduleDateCheck() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime midnight{now.date().addDays(1), QTime{0, 0}};
+  const qint64 untilMidnight = now.msecsTo(midnight) + 50;
+  dateTimer_.start(static_cast<int>(std::min<qint64>(untilMidnight, 60'000)));
+}
+
+}  // namespace calvanir::ui
