@@ -1,5 +1,5 @@
 # A thin front to CMake: the presets in CMakePresets.json do the work.
-.PHONY: all deps build run test test-normal test-sanitize fuzz bench clean
+.PHONY: all deps build run screenshot test test-normal test-sanitize fuzz bench clean
 
 JOBS ?= $(shell nproc)
 CMAKE_BUILD = cmake --build --preset
@@ -12,6 +12,18 @@ deps:
 build: deps
 	cmake --preset default
 	$(CMAKE_BUILD) default -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); run it from a desktop session." >&2; \
+	  exit 1; \
+	fi
+	build/default/ui/calvanir
+
+# The window as it looks at start-up, rendered offscreen.
+screenshot: build
+	QT_QPA_PLATFORM=offscreen build/default/ui/calvanir_screenshot build/calvanir.png
+	@echo "wrote build/calvanir.png"
 
 # The whole suite twice, normally and under AddressSanitizer + UndefinedBehaviorSanitizer, then the
 # fuzzer for a bounded time.
@@ -41,6 +53,8 @@ bench: deps
 	cmake --preset release
 	$(CMAKE_BUILD) release -j $(JOBS)
 	build/release/bench/calendar_bench --benchmark_min_time=0.5
+	QT_QPA_PLATFORM=offscreen build/release/bench/ui_bench
+	build/release/bench/startup_bench build/release/bench/calvanir_startup_probe build/release/bench/bare_window
 
 clean:
 	rm -rf build

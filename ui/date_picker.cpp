@@ -30,8 +30,6 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
   setDateRange(ToQDate(FromCivil(kPickerFirst)), ToQDate(FromCivil(kPickerLast)));
   setCalendarPopup(true);
   setDisplayFormat(LocalDateFormat());
-  calendarWidget()->setFirstDayOfWeek(Qt::Sunday);
-  calendarWidget()->setGridVisible(true);
   connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);
 }
 
@@ -39,6 +37,26 @@ Status DatePicker::SetValue(CalendarDate value) {
   if (!PickerAccepts(value)) return Error::RangeRejected;
   setDate(ToQDate(value));
   return std::monostate{};
+}
+
+// The drop-down calendar costs more to build than the rest of the window: build it when the user
+// first reaches for it (a mouse press, or F4 or Alt+Down), not at start.
+void DatePicker::PrepareCalendar() {
+  if (calendarReady_) return;
+  calendarReady_ = true;
+  // Weeks begin on Sunday, as the week count does.
+  calendarWidget()->setFirstDayOfWeek(Qt::Sunday);
+  calendarWidget()->setGridVisible(true);
+}
+
+void DatePicker::mousePressEvent(QMouseEvent* event) {
+  PrepareCalendar();
+  QDateEdit::mousePressEvent(event);
+}
+
+void DatePicker::keyPressEvent(QKeyEvent* event) {
+  PrepareCalendar();
+  QDateEdit::keyPressEvent(event);
 }
 
 void DatePicker::focusOutEvent(QFocusEvent* event) {

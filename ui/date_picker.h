@@ -32,10 +32,16 @@ class DatePicker : public QDateEdit {
   void validate();
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   // Tab leaves the picker, as in every other control, instead of walking its day, month and year
   // (the arrow keys do that).
   bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+
+ private:
+  void PrepareCalendar();
+  bool calendarReady_ = false;
 };
 
 }  // namespace calvanir::ui

@@ -1,5 +1,6 @@
 // The window through real key and mouse events on the offscreen platform.
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFontInfo>
@@ -283,6 +284,13 @@ class Form1Test : public QObject {
     QTest::keyClick(last, Qt::Key_Up);  // steps the selected section
     QVERIFY(last->date() != QDate::currentDate());
     QCOMPARE(form->Calculator().Values().LastDate, FromQDate(last->date()));
+  }
+
+  void dropDownCalendarStartsOnSunday() {
+    DatePicker* picker = Control<DatePicker>("DTPicker3");
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 6, picker->height() / 2));
+    QCOMPARE(picker->calendarWidget()->firstDayOfWeek(), Qt::Sunday);
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   }
 
   void statusBarPanels() {

@@ -1,0 +1,14 @@
+// The yardstick for the start-up benchmark: an empty Qt window of the same size, nothing else.
+#include <QApplication>
+#include <QWidget>
+
+#include "first_frame.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QWidget window;
+  window.setFixedSize(288, 407);
+  window.show();
+  calvanir::bench::ReportFirstFrame(window);
+  return app.exec();
+}
