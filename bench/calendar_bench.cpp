@@ -1,5 +1,6 @@
 // Per-call cost of the calendar operations and number texts, side by side with the same work done
-// through QDate and through ICU's Calendar and NumberFormat, in one run, with the ratios at the end.
+// through QDate and through ICU's Calendar and NumberFormat, in one run, with the ratios at the
+// end.
 #include <benchmark/benchmark.h>
 #include <unicode/gregocal.h>
 #include <unicode/numfmt.h>
@@ -53,10 +54,12 @@ const Samples& Data() {
       s.uLast.push_back((l - 25569) * 86400000.0);
       for (int u = 0; u < 3; ++u) {
         // Small enough that every shift stays inside the calendar.
-        s.counts[u].push_back(std::uniform_int_distribution<int>{-limits[u] / 40, limits[u] / 40}(random));
+        s.counts[u].push_back(
+            std::uniform_int_distribution<int>{-limits[u] / 40, limits[u] / 40}(random));
       }
       s.wholes.push_back(l - f);
-      s.numberTexts.push_back(std::to_string(std::uniform_int_distribution<int>{0, 999999}(random)));
+      s.numberTexts.push_back(
+          std::to_string(std::uniform_int_distribution<int>{0, 999999}(random)));
     }
     return s;
   }();
@@ -106,7 +109,9 @@ void CalvanirParseNumber(benchmark::State& state) {
 
 // ---- QDate, with the same week and month rules on top ----
 
-QDate QSunday(QDate d) { return d.addDays(-(d.dayOfWeek() % 7)); }
+QDate QSunday(QDate d) {
+  return d.addDays(-(d.dayOfWeek() % 7));
+}
 
 template <IntervalUnit unit>
 void QDateDifference(benchmark::State& state) {
@@ -117,7 +122,8 @@ void QDateDifference(benchmark::State& state) {
     qint64 result = 0;
     if constexpr (unit == IntervalUnit::Days) result = f.daysTo(l);
     if constexpr (unit == IntervalUnit::Weeks) result = QSunday(f).daysTo(QSunday(l)) / 7;
-    if constexpr (unit == IntervalUnit::Months) result = (l.year() * 12 + l.month()) - (f.year() * 12 + f.month());
+    if constexpr (unit == IntervalUnit::Months)
+      result = (l.year() * 12 + l.month()) - (f.year() * 12 + f.month());
     if constexpr (unit == IntervalUnit::Years) result = l.year() - f.year();
     benchmark::DoNotOptimize(result);
     i = (i + 1) & (kSamples - 1);
@@ -152,7 +158,8 @@ void QStringFormatWhole(benchmark::State& state) {
 void QStringParseNumber(benchmark::State& state) {
   const Samples& s = Data();
   std::vector<QString> texts;
-  for (const auto& t : s.numberTexts) texts.push_back(QString::fromStdString(t));
+  for (const auto& t : s.numberTexts)
+    texts.push_back(QString::fromStdString(t));
   std::size_t i = 0;
   for (auto _ : state) {
     bool ok = false;
@@ -165,7 +172,8 @@ void QStringParseNumber(benchmark::State& state) {
 
 std::unique_ptr<icu::GregorianCalendar> IcuCalendar() {
   UErrorCode status = U_ZERO_ERROR;
-  auto calendar = std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(), status);
+  auto calendar =
+      std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(), status);
   calendar->setGregorianChange(-INFINITY, status);  // proleptic, as the others
   calendar->setFirstDayOfWeek(UCAL_SUNDAY);
   return calendar;
@@ -230,7 +238,8 @@ void IcuShift(benchmark::State& state) {
 
 std::unique_ptr<icu::NumberFormat> IcuNumberFormat() {
   UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<icu::NumberFormat> format{icu::NumberFormat::createInstance(icu::Locale::getRoot(), status)};
+  std::unique_ptr<icu::NumberFormat> format{
+      icu::NumberFormat::createInstance(icu::Locale::getRoot(), status)};
   format->setGroupingUsed(false);
   format->setParseIntegerOnly(true);
   return format;
@@ -252,7 +261,8 @@ void IcuParseNumber(benchmark::State& state) {
   const Samples& s = Data();
   auto format = IcuNumberFormat();
   std::vector<icu::UnicodeString> texts;
-  for (const auto& t : s.numberTexts) texts.emplace_back(t.c_str());
+  for (const auto& t : s.numberTexts)
+    texts.emplace_back(t.c_str());
   std::size_t i = 0;
   for (auto _ : state) {
     UErrorCode status = U_ZERO_ERROR;
@@ -276,12 +286,12 @@ CALVANIR_THREE_WAY("DateDifference/Months", CalvanirDifference<IntervalUnit::Mon
                    QDateDifference<IntervalUnit::Months>, IcuDifference<IntervalUnit::Months>);
 CALVANIR_THREE_WAY("DateDifference/Years", CalvanirDifference<IntervalUnit::Years>,
                    QDateDifference<IntervalUnit::Years>, IcuDifference<IntervalUnit::Years>);
-CALVANIR_THREE_WAY("DateShift/Days", CalvanirShift<IntervalUnit::Days>, QDateShift<IntervalUnit::Days>,
-                   IcuShift<IntervalUnit::Days>);
-CALVANIR_THREE_WAY("DateShift/Weeks", CalvanirShift<IntervalUnit::Weeks>, QDateShift<IntervalUnit::Weeks>,
-                   IcuShift<IntervalUnit::Weeks>);
-CALVANIR_THREE_WAY("DateShift/Months", CalvanirShift<IntervalUnit::Months>, QDateShift<IntervalUnit::Months>,
-                   IcuShift<IntervalUnit::Months>);
+CALVANIR_THREE_WAY("DateShift/Days", CalvanirShift<IntervalUnit::Days>,
+                   QDateShift<IntervalUnit::Days>, IcuShift<IntervalUnit::Days>);
+CALVANIR_THREE_WAY("DateShift/Weeks", CalvanirShift<IntervalUnit::Weeks>,
+                   QDateShift<IntervalUnit::Weeks>, IcuShift<IntervalUnit::Weeks>);
+CALVANIR_THREE_WAY("DateShift/Months", CalvanirShift<IntervalUnit::Months>,
+                   QDateShift<IntervalUnit::Months>, IcuShift<IntervalUnit::Months>);
 CALVANIR_THREE_WAY("FormatWhole", CalvanirFormatWhole, QStringFormatWhole, IcuFormatWhole);
 CALVANIR_THREE_WAY("ParseNumber", CalvanirParseNumber, QStringParseNumber, IcuParseNumber);
 
@@ -315,8 +325,8 @@ int main(int argc, char** argv) {
       {"DateShift/Months", 3},     {"FormatWhole", 0},          {"ParseNumber", 0},
   };
   bool allMet = true;
-  std::printf("\n%-22s %10s %10s %10s %9s %9s  %s\n", "operation (ns/call)", "Calvanir", "QDate", "ICU",
-              "QDate/us", "ICU/us", "targets (QDate, ICU)");
+  std::printf("\n%-22s %10s %10s %10s %9s %9s  %s\n", "operation (ns/call)", "Calvanir", "QDate",
+              "ICU", "QDate/us", "ICU/us", "targets (QDate, ICU)");
   for (const Target& t : targets) {
     const auto at = [&](const char* who) {
       const auto found = reporter.nanoseconds.find(std::string{who} + "/" + t.op);
@@ -330,8 +340,8 @@ int main(int argc, char** argv) {
     allMet = allMet && qtMet && icuMet;
     char qtTarget[16] = "-";
     if (t.overQDate > 0) std::snprintf(qtTarget, sizeof qtTarget, ">=%gx", t.overQDate);
-    std::printf("%-22s %10.2f %10.2f %10.2f %8.1fx %8.1fx  %s %s, >=100x %s\n", t.op, ours, qt, icu, overQt,
-                overIcu, qtTarget, qtMet ? "met" : "MISSED", icuMet ? "met" : "MISSED");
+    std::printf("%-22s %10.2f %10.2f %10.2f %8.1fx %8.1fx  %s %s, >=100x %s\n", t.op, ours, qt, icu,
+                overQt, overIcu, qtTarget, qtMet ? "met" : "MISSED", icuMet ? "met" : "MISSED");
   }
   std::printf("\n%s\n", allMet ? "All targets met." : "Some targets were missed.");
   benchmark::Shutdown();

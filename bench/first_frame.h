@@ -2,11 +2,11 @@
 // standard output and quit.
 #pragma once
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <unistd.h>
 
 namespace calvanir::bench {
 

@@ -1,5 +1,5 @@
-// Time from process start to the first painted frame, and peak resident memory, of Calvanir and of a
-// bare Qt window, both on the offscreen platform, alternating runs in one go.
+// Time from process start to the first painted frame, and peak resident memory, of Calvanir and of
+// a bare Qt window, both on the offscreen platform, alternating runs in one go.
 //
 //   startup_bench CALVANIR_PROBE BARE_WINDOW [RUNS]
 #include <sys/resource.h>
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   std::printf("%-14s %12.1f %16.1f\n", "Calvanir", ms[0], mb[0]);
   std::printf("%-14s %12.1f %16.1f\n", "bare window", ms[1], mb[1]);
   const double extraMs = ms[0] - ms[1], extraMb = mb[0] - mb[1];
-  std::printf("%-14s %12.1f %16.1f   targets: within 15 ms and 5 MB: %s\n", "difference", extraMs, extraMb,
-              extraMs <= 15 && extraMb <= 5 ? "met" : "MISSED");
+  std::printf("%-14s %12.1f %16.1f   targets: within 15 ms and 5 MB: %s\n", "difference", extraMs,
+              extraMb, extraMs <= 15 && extraMb <= 5 ? "met" : "MISSED");
   return 0;
 }

@@ -1,5 +1,6 @@
-// The cost of a press of either Calculate in the real window (offscreen): the operation alone, which
-// is our own code writing the real controls, and the whole mouse click through Qt's event delivery.
+// The cost of a press of either Calculate in the real window (offscreen): the operation alone,
+// which is our own code writing the real controls, and the whole mouse click through Qt's event
+// delivery.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -29,18 +30,21 @@ Form1& Window() {
 
 void CountInterval(benchmark::State& state) {
   Form1& form = Window();
-  for (auto _ : state) form.Calculator().CountInterval();
+  for (auto _ : state)
+    form.Calculator().CountInterval();
 }
 
 void ShiftInterval(benchmark::State& state) {
   Form1& form = Window();
-  for (auto _ : state) form.Calculator().ShiftInterval();
+  for (auto _ : state)
+    form.Calculator().ShiftInterval();
 }
 
 void ClickCommand(benchmark::State& state, const char* name) {
   Form1& form = Window();
   auto* button = form.findChild<QPushButton*>(name);
-  for (auto _ : state) QTest::mouseClick(button, Qt::LeftButton);
+  for (auto _ : state)
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 BENCHMARK(CountInterval)->Unit(benchmark::kMicrosecond);

@@ -14,7 +14,9 @@ using std::chrono::year_month_day;
 // 1970-01-01, the epoch of std::chrono::sys_days, is day 25569 of the count.
 constexpr std::int64_t kUnixEpochSerial = 25569;
 
-constexpr std::int64_t SerialOf(sys_days day) { return day.time_since_epoch().count() + kUnixEpochSerial; }
+constexpr std::int64_t SerialOf(sys_days day) {
+  return day.time_since_epoch().count() + kUnixEpochSerial;
+}
 
 // Dates are whole days, so truncation is exact and cheaper than std::floor.
 constexpr sys_days DayOf(CalendarDate date) {
@@ -48,18 +50,24 @@ Checked<CalendarDate> ShiftMonths(std::int64_t count, CalendarDate date) {
   }
   const std::chrono::year year{static_cast<int>(target / 12)};
   const std::chrono::month month{static_cast<unsigned>(target % 12) + 1};
-  const std::chrono::day lastDay = std::chrono::year_month_day_last{year, month / std::chrono::last}.day();
+  const std::chrono::day lastDay =
+      std::chrono::year_month_day_last{year, month / std::chrono::last}.day();
   return FromCivil(year_month_day{year, month, std::min(from.day(), lastDay)});
 }
 
 }  // namespace
 
-CalendarDate FromCivil(year_month_day date) { return static_cast<CalendarDate>(SerialOf(sys_days{date})); }
+CalendarDate FromCivil(year_month_day date) {
+  return static_cast<CalendarDate>(SerialOf(sys_days{date}));
+}
 
-year_month_day ToCivil(CalendarDate date) { return year_month_day{DayOf(date)}; }
+year_month_day ToCivil(CalendarDate date) {
+  return year_month_day{DayOf(date)};
+}
 
 CalendarDate MakeDate(int year, unsigned month, unsigned day) {
-  return FromCivil(year_month_day{std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}});
+  return FromCivil(
+      year_month_day{std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}});
 }
 
 CalendarDate Today() {
@@ -87,8 +95,8 @@ std::int32_t DateDifference(IntervalUnit unit, CalendarDate first, CalendarDate 
 }
 
 Checked<CalendarDate> DateShift(IntervalUnit unit, double count, CalendarDate date) {
-  // No count beyond the whole calendar's span in days can land inside it; refusing those first keeps
-  // the integer arithmetic below far from overflow, and also refuses NaN and the infinities.
+  // No count beyond the whole calendar's span in days can land inside it; refusing those first
+  // keeps the integer arithmetic below far from overflow, and also refuses NaN and the infinities.
   constexpr double kBeyondAnyShift = 1e8;
   if (!(std::fabs(count) < kBeyondAnyShift)) return Error::DateOutOfRange;
   const auto steps = static_cast<std::int64_t>(count);  // truncates toward zero

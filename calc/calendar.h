@@ -1,9 +1,9 @@
 // Calendar arithmetic: the date type, the interval units and the three calendar operations.
 //
 // A `CalendarDate` is a day count held in a double: day 0 is 1899-12-30, day 1 is 1899-12-31 (a
-// Sunday), day 37691 is 2003-03-11, and dates before 1899-12-30 are negative (-657434 is 0100-01-01).
-// Every date the program makes is a whole day. The calendar is the proleptic Gregorian one over
-// 0100-01-01..9999-12-31.
+// Sunday), day 37691 is 2003-03-11, and dates before 1899-12-30 are negative (-657434 is
+// 0100-01-01). Every date the program makes is a whole day. The calendar is the proleptic Gregorian
+// one over 0100-01-01..9999-12-31.
 //
 //   CalendarDate first = MakeDate(2003, 3, 11), last = MakeDate(2004, 3, 10);
 //   DateDifference(IntervalUnit::Days, first, last);    // 365

@@ -25,8 +25,8 @@ inline constexpr std::string_view kReadOnly = "Read only.";
 inline constexpr std::string_view kResetText = "0";
 
 // A date picker holds dates from 1000-01-01 through 9999-12-31 and refuses any other.
-inline constexpr std::chrono::year_month_day kPickerFirst{std::chrono::year{1000}, std::chrono::January,
-                                                         std::chrono::day{1}};
+inline constexpr std::chrono::year_month_day kPickerFirst{
+    std::chrono::year{1000}, std::chrono::January, std::chrono::day{1}};
 inline constexpr std::chrono::year_month_day kPickerLast = kLastRepresentable;
 bool PickerAccepts(CalendarDate date);
 
@@ -35,7 +35,8 @@ class Controls {
   virtual ~Controls() = default;
 
   virtual CalendarDate Value(Picker picker) const = 0;
-  // Fails with `Error::RangeRejected`, keeping the value the picker had, unless PickerAccepts(date).
+  // Fails with `Error::RangeRejected`, keeping the value the picker had, unless
+  // PickerAccepts(date).
   virtual Status SetValue(Picker picker, CalendarDate date) = 0;
 
   virtual std::string Text(TextBox box) const = 0;

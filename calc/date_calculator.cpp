@@ -24,30 +24,39 @@ constexpr UnitOption kUnitOptions[] = {{OptionButton::Option1, IntervalUnit::Day
 // larger than every limit.
 Checked<double> ReadIntervalCount(const Controls& controls) {
   const Checked<double> count = ParseNumber(controls.Text(TextBox::Text5));
-  if (!count && count.error() == Error::NumberTooLong) return std::numeric_limits<double>::infinity();
+  if (!count && count.error() == Error::NumberTooLong)
+    return std::numeric_limits<double>::infinity();
   return count;
 }
 
 }  // namespace
 
 void DateCalculator::StartUp() {
-  for (const Picker picker : {Picker::DTPicker1, Picker::DTPicker2, Picker::DTPicker3, Picker::DTPicker4}) {
+  for (const Picker picker :
+       {Picker::DTPicker1, Picker::DTPicker2, Picker::DTPicker3, Picker::DTPicker4}) {
     controls_.SetValue(picker, Today());
   }
   module1_.FirstDate = Today();
   module1_.LastDate = Today();
   module1_.BaseDate = Today();
   controls_.SetUpStatusBar();
-  for (const TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4, TextBox::Text5}) {
+  for (const TextBox box :
+       {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4, TextBox::Text5}) {
     controls_.SetText(box, kResetText);
   }
   controls_.Select(OptionButton::Option1);
   controls_.Select(OptionButton::Option4);
 }
 
-void DateCalculator::RefreshFirstDate() { module1_.FirstDate = controls_.Value(Picker::DTPicker1); }
-void DateCalculator::RefreshLastDate() { module1_.LastDate = controls_.Value(Picker::DTPicker2); }
-void DateCalculator::RefreshBaseDate() { module1_.BaseDate = controls_.Value(Picker::DTPicker3); }
+void DateCalculator::RefreshFirstDate() {
+  module1_.FirstDate = controls_.Value(Picker::DTPicker1);
+}
+void DateCalculator::RefreshLastDate() {
+  module1_.LastDate = controls_.Value(Picker::DTPicker2);
+}
+void DateCalculator::RefreshBaseDate() {
+  module1_.BaseDate = controls_.Value(Picker::DTPicker3);
+}
 
 void DateCalculator::CountInterval() {
   for (const IntervalUnitInfo& unit : kIntervalUnits) {
@@ -71,7 +80,8 @@ bool DateCalculator::HoldIntervalToLimit() {
       ResetInterval(kPleaseEnterANumber);
       return false;
     }
-    if (controls_.Selected(unit.option) && ExceedsShiftLimit(unit.unit, *count)) ResetInterval(kNumberTooBig);
+    if (controls_.Selected(unit.option) && ExceedsShiftLimit(unit.unit, *count))
+      ResetInterval(kNumberTooBig);
   }
   return true;
 }

@@ -1,8 +1,8 @@
 // The operations that the window's events run, each to completion, one at a time.
 //
 // The two tools never read the first three pickers: they read copies of them, kept in `Module1` and
-// refreshed whenever a picker changes, so that a date picked a moment ago counts even when the focus
-// never left its picker.
+// refreshed whenever a picker changes, so that a date picked a moment ago counts even when the
+// focus never left its picker.
 #pragma once
 
 #include <cstdint>
@@ -38,9 +38,10 @@ class DateCalculator {
   void CountInterval();
 
   // The lower Calculate: BaseDate moved by the count in Text5, in the selected unit and direction,
-  // into DTPicker4. A count above the unit's limit is answered with "Number too big." and a shift by
-  // 0; a result the Resulting Date cannot hold, or that lies outside the calendar, with "Number too
-  // big." and no change; no count at all with "Please enter a number.". Each answer resets Text5.
+  // into DTPicker4. A count above the unit's limit is answered with "Number too big." and a shift
+  // by 0; a result the Resulting Date cannot hold, or that lies outside the calendar, with "Number
+  // too big." and no change; no count at all with "Please enter a number.". Each answer resets
+  // Text5.
   void ShiftInterval();
 
   // Any key in a result box: "Read only.", and the box shows "0" until the next count.

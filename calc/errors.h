@@ -1,8 +1,8 @@
 // Failures that the calculation code answers differently from one another.
 //
 // Each carries the number the platform of the original program gave it, so that a failure keeps one
-// name and one number wherever it travels; `RangeRejected` (35773) is the date picker's refusal of a
-// value outside its allowed range.
+// name and one number wherever it travels; `RangeRejected` (35773) is the date picker's refusal of
+// a value outside its allowed range.
 #pragma once
 
 #include <utility>
@@ -27,7 +27,8 @@ template <class T>
 class Checked {
  public:
   Checked(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor)
-  Checked(Error error) : value_{}, error_(error), failed_(true) {}  // NOLINT(google-explicit-constructor)
+  Checked(Error error)
+      : value_{}, error_(error), failed_(true) {}  // NOLINT(google-explicit-constructor)
 
   explicit operator bool() const { return !failed_; }
   const T& value() const { return value_; }

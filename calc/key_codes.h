@@ -36,7 +36,7 @@ inline constexpr KeyCode Digit0 = 48;  // through Digit0 + 9; the letters are 65
 inline constexpr KeyCode LetterA = 65;
 inline constexpr KeyCode LeftWindows = 91;
 inline constexpr KeyCode RightWindows = 92;
-inline constexpr KeyCode Apps = 93;  // the context menu key
+inline constexpr KeyCode Apps = 93;     // the context menu key
 inline constexpr KeyCode Numpad0 = 96;  // through Numpad0 + 9
 inline constexpr KeyCode Multiply = 106;
 inline constexpr KeyCode Add = 107;
@@ -64,8 +64,8 @@ inline constexpr KeyCode Unknown = 0;
 // The keys that type or delete digits: the digits of the main row and of the keypad, Backspace and
 // Delete. Every other key is refused, so that only whole non-negative numbers can be typed.
 constexpr bool IsIntervalKey(KeyCode code) {
-  return (code >= vk::Digit0 && code <= vk::Digit0 + 9) || (code >= vk::Numpad0 && code <= vk::Numpad0 + 9) ||
-         code == vk::Back || code == vk::Delete;
+  return (code >= vk::Digit0 && code <= vk::Digit0 + 9) ||
+         (code >= vk::Numpad0 && code <= vk::Numpad0 + 9) || code == vk::Back || code == vk::Delete;
 }
 
 }  // namespace calvanir

@@ -16,8 +16,8 @@ Checked<double> ParseLongDigits(std::string_view text) {
   if (firstSignificant == std::string_view::npos) return 0.0;
   const std::string_view significant = text.substr(firstSignificant);
   double value = 0;
-  const auto result = std::from_chars(significant.data(), significant.data() + significant.size(), value,
-                                      std::chars_format::fixed);
+  const auto result = std::from_chars(significant.data(), significant.data() + significant.size(),
+                                      value, std::chars_format::fixed);
   if (result.ec == std::errc::result_out_of_range) return Error::NumberTooLong;
   return value;
 }

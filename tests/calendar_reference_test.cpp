@@ -15,11 +15,17 @@ const QDate kDayZero{1899, 12, 30};
 const QDate kFirst{100, 1, 1};
 const QDate kLast{9999, 12, 31};
 
-CalendarDate ToDate(QDate q) { return static_cast<CalendarDate>(kDayZero.daysTo(q)); }
-QDate ToQDate(CalendarDate d) { return kDayZero.addDays(static_cast<qint64>(d)); }
+CalendarDate ToDate(QDate q) {
+  return static_cast<CalendarDate>(kDayZero.daysTo(q));
+}
+QDate ToQDate(CalendarDate d) {
+  return kDayZero.addDays(static_cast<qint64>(d));
+}
 
 // The reference rules, written on QDate's own terms.
-QDate ReferenceSunday(QDate q) { return q.addDays(-(q.dayOfWeek() % 7)); }
+QDate ReferenceSunday(QDate q) {
+  return q.addDays(-(q.dayOfWeek() % 7));
+}
 
 qint64 ReferenceDifference(IntervalUnit unit, QDate f, QDate l) {
   switch (unit) {
@@ -81,7 +87,8 @@ TEST(CalendarAgainstQDate, RandomDifferencesAndShifts) {
     if (last < kFirst || last > kLast) last = first;
 
     const IntervalUnit unit = kIntervalUnits[i % 4].unit;
-    ASSERT_EQ(DateDifference(unit, ToDate(first), ToDate(last)), ReferenceDifference(unit, first, last))
+    ASSERT_EQ(DateDifference(unit, ToDate(first), ToDate(last)),
+              ReferenceDifference(unit, first, last))
         << InfoOf(unit).code << ' ' << first.toString(Qt::ISODate).toStdString() << ' '
         << last.toString(Qt::ISODate).toStdString();
 
@@ -95,8 +102,8 @@ TEST(CalendarAgainstQDate, RandomDifferencesAndShifts) {
                             << first.toString(Qt::ISODate).toStdString();
     } else {
       ASSERT_TRUE(shifted) << InfoOf(shiftUnit).code << ' ' << count;
-      ASSERT_EQ(ToQDate(*shifted), expected)
-          << InfoOf(shiftUnit).code << ' ' << count << ' ' << first.toString(Qt::ISODate).toStdString();
+      ASSERT_EQ(ToQDate(*shifted), expected) << InfoOf(shiftUnit).code << ' ' << count << ' '
+                                             << first.toString(Qt::ISODate).toStdString();
     }
   }
 }

@@ -27,7 +27,9 @@ struct DifferenceCase {
   Ymd first, last;
   int days, weeks, months, years;
 };
-void PrintTo(const DifferenceCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DifferenceCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class IntervalDifference : public ::testing::TestWithParam<DifferenceCase> {};
 
@@ -64,7 +66,9 @@ struct ShiftCase {
   Ymd from;
   Ymd to;  // year 0 means the shift fails
 };
-void PrintTo(const ShiftCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ShiftCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class IntervalShift : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -86,30 +90,34 @@ constexpr auto M = IntervalUnit::Months;
 
 INSTANTIATE_TEST_SUITE_P(
     Calendar, IntervalShift,
-    ::testing::Values(
-        ShiftCase{"MonthEndIntoLeapFebruary", M, 1, {2004, 1, 31}, {2004, 2, 29}},
-        ShiftCase{"MonthEndIntoFebruary", M, 1, {2003, 1, 31}, {2003, 2, 28}},
-        ShiftCase{"MonthEndBackIntoFebruary", M, -1, {2003, 3, 31}, {2003, 2, 28}},
-        ShiftCase{"MonthShiftDoesNotChain", M, 2, {2003, 1, 31}, {2003, 3, 31}},
-        ShiftCase{"IntoFebruary1900", M, 1, {1900, 1, 29}, {1900, 2, 28}},
-        ShiftCase{"IntoFebruary2000", M, 1, {2000, 1, 30}, {2000, 2, 29}},
-        ShiftCase{"MonthsAcrossYears", M, -14, {2003, 3, 14}, {2002, 1, 14}},
-        ShiftCase{"TwoWeeksBack", W, -2, {2003, 3, 14}, {2003, 2, 28}},
-        ShiftCase{"DayLimitForward", D, 999999, {2003, 3, 14}, {4741, 2, 7}},
-        ShiftCase{"FarBackButRepresentable", D, -400000, {2003, 3, 14}, {908, 1, 14}},
-        ShiftCase{"TooFarBack", D, -800000, {2003, 3, 14}, {0, 0, 0}},
-        ShiftCase{"WeeksTooFarBack", W, -99999, {2003, 3, 14}, {0, 0, 0}},
-        ShiftCase{"WeeksFarBack", W, -60000, {2003, 3, 14}, {853, 4, 11}},
-        ShiftCase{"FirstDayExactly", D, -1, {100, 1, 2}, {100, 1, 1}},
-        ShiftCase{"JustBeforeFirstDay", D, -1, {100, 1, 1}, {0, 0, 0}},
-        ShiftCase{"LastDayExactly", M, 1, {9999, 11, 30}, {9999, 12, 30}},
-        ShiftCase{"JustAfterLastDay", D, 1, {9999, 12, 31}, {0, 0, 0}},
-        ShiftCase{"MonthJustAfterLastDay", M, 1, {9999, 12, 1}, {0, 0, 0}},
-        ShiftCase{"MonthJustBeforeFirstDay", M, -1, {100, 1, 31}, {0, 0, 0}},
-        ShiftCase{"FractionTruncatedTowardZero", D, -2.75, {2003, 3, 14}, {2003, 3, 12}},
-        ShiftCase{"HugeCountFails", M, 1e300, {2003, 3, 14}, {0, 0, 0}},
-        ShiftCase{"NotANumberFails", D, std::numeric_limits<double>::quiet_NaN(), {2003, 3, 14}, {0, 0, 0}},
-        ShiftCase{"NegativeZero", W, -0.0, {2003, 3, 14}, {2003, 3, 14}}),
+    ::testing::Values(ShiftCase{"MonthEndIntoLeapFebruary", M, 1, {2004, 1, 31}, {2004, 2, 29}},
+                      ShiftCase{"MonthEndIntoFebruary", M, 1, {2003, 1, 31}, {2003, 2, 28}},
+                      ShiftCase{"MonthEndBackIntoFebruary", M, -1, {2003, 3, 31}, {2003, 2, 28}},
+                      ShiftCase{"MonthShiftDoesNotChain", M, 2, {2003, 1, 31}, {2003, 3, 31}},
+                      ShiftCase{"IntoFebruary1900", M, 1, {1900, 1, 29}, {1900, 2, 28}},
+                      ShiftCase{"IntoFebruary2000", M, 1, {2000, 1, 30}, {2000, 2, 29}},
+                      ShiftCase{"MonthsAcrossYears", M, -14, {2003, 3, 14}, {2002, 1, 14}},
+                      ShiftCase{"TwoWeeksBack", W, -2, {2003, 3, 14}, {2003, 2, 28}},
+                      ShiftCase{"DayLimitForward", D, 999999, {2003, 3, 14}, {4741, 2, 7}},
+                      ShiftCase{"FarBackButRepresentable", D, -400000, {2003, 3, 14}, {908, 1, 14}},
+                      ShiftCase{"TooFarBack", D, -800000, {2003, 3, 14}, {0, 0, 0}},
+                      ShiftCase{"WeeksTooFarBack", W, -99999, {2003, 3, 14}, {0, 0, 0}},
+                      ShiftCase{"WeeksFarBack", W, -60000, {2003, 3, 14}, {853, 4, 11}},
+                      ShiftCase{"FirstDayExactly", D, -1, {100, 1, 2}, {100, 1, 1}},
+                      ShiftCase{"JustBeforeFirstDay", D, -1, {100, 1, 1}, {0, 0, 0}},
+                      ShiftCase{"LastDayExactly", M, 1, {9999, 11, 30}, {9999, 12, 30}},
+                      ShiftCase{"JustAfterLastDay", D, 1, {9999, 12, 31}, {0, 0, 0}},
+                      ShiftCase{"MonthJustAfterLastDay", M, 1, {9999, 12, 1}, {0, 0, 0}},
+                      ShiftCase{"MonthJustBeforeFirstDay", M, -1, {100, 1, 31}, {0, 0, 0}},
+                      ShiftCase{
+                          "FractionTruncatedTowardZero", D, -2.75, {2003, 3, 14}, {2003, 3, 12}},
+                      ShiftCase{"HugeCountFails", M, 1e300, {2003, 3, 14}, {0, 0, 0}},
+                      ShiftCase{"NotANumberFails",
+                                D,
+                                std::numeric_limits<double>::quiet_NaN(),
+                                {2003, 3, 14},
+                                {0, 0, 0}},
+                      ShiftCase{"NegativeZero", W, -0.0, {2003, 3, 14}, {2003, 3, 14}}),
     [](const auto& info) { return std::string{info.param.name}; });
 
 TEST(UnitLimits, StrictlyGreaterIsTooBig) {

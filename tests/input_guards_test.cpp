@@ -14,7 +14,9 @@ struct SizeCase {
   std::string text;
   const char* message;  // empty: accepted as it stands
 };
-void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SizeCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class IntervalSizeCheck : public CalculatorTest, public ::testing::WithParamInterface<SizeCase> {};
 
@@ -41,27 +43,28 @@ constexpr auto Months = OptionButton::Option3;
 
 INSTANTIATE_TEST_SUITE_P(
     Calculator, IntervalSizeCheck,
-    ::testing::Values(
-        SizeCase{"DayLimit", Days, "999999", ""},
-        SizeCase{"OneDigitPastTheDayLimit", Days, "9999990", "Number too big."},
-        SizeCase{"JustOverTheDayLimit", Days, "1000000", "Number too big."},
-        SizeCase{"WeekLimit", Weeks, "99999", ""},
-        SizeCase{"JustOverTheWeekLimit", Weeks, "100000", "Number too big."},
-        SizeCase{"MonthLimit", Months, "9999", ""},
-        SizeCase{"FifthMonthDigit", Months, "10000", "Number too big."},
-        SizeCase{"LeadingZerosDoNotCount", Months, "0000009999", ""},
-        SizeCase{"TooLongForADouble", Days, std::string(400, '7'), "Number too big."},
-        SizeCase{"EmptyWhileRetyping", Days, "", ""},
-        SizeCase{"PastedLetters", Days, "12a", "Please enter a number."},
-        SizeCase{"PastedNegative", Weeks, "-5", "Please enter a number."},
-        SizeCase{"PastedDecimal", Months, "1.5", "Please enter a number."},
-        SizeCase{"PastedWithSpaces", Days, " 12 ", "Please enter a number."},
-        SizeCase{"PastedTooLongWithALetter", Days, std::string(400, '7') + "x", "Please enter a number."}),
+    ::testing::Values(SizeCase{"DayLimit", Days, "999999", ""},
+                      SizeCase{"OneDigitPastTheDayLimit", Days, "9999990", "Number too big."},
+                      SizeCase{"JustOverTheDayLimit", Days, "1000000", "Number too big."},
+                      SizeCase{"WeekLimit", Weeks, "99999", ""},
+                      SizeCase{"JustOverTheWeekLimit", Weeks, "100000", "Number too big."},
+                      SizeCase{"MonthLimit", Months, "9999", ""},
+                      SizeCase{"FifthMonthDigit", Months, "10000", "Number too big."},
+                      SizeCase{"LeadingZerosDoNotCount", Months, "0000009999", ""},
+                      SizeCase{"TooLongForADouble", Days, std::string(400, '7'), "Number too big."},
+                      SizeCase{"EmptyWhileRetyping", Days, "", ""},
+                      SizeCase{"PastedLetters", Days, "12a", "Please enter a number."},
+                      SizeCase{"PastedNegative", Weeks, "-5", "Please enter a number."},
+                      SizeCase{"PastedDecimal", Months, "1.5", "Please enter a number."},
+                      SizeCase{"PastedWithSpaces", Days, " 12 ", "Please enter a number."},
+                      SizeCase{"PastedTooLongWithALetter", Days, std::string(400, '7') + "x",
+                               "Please enter a number."}),
     [](const auto& info) { return std::string{info.param.name}; });
 
 TEST(IntervalKeyFilter, AcceptsDigitsBackspaceAndDeleteOnly) {
   for (int code = 0; code <= 0xFFFF; ++code) {
-    const bool expected = (code >= 48 && code <= 57) || (code >= 96 && code <= 105) || code == 8 || code == 46;
+    const bool expected =
+        (code >= 48 && code <= 57) || (code >= 96 && code <= 105) || code == 8 || code == 46;
     ASSERT_EQ(IsIntervalKey(static_cast<KeyCode>(code)), expected) << code;
   }
 }
@@ -71,7 +74,9 @@ struct KeyCase {
   KeyCode code;
   bool accepted;
 };
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class IntervalKeys : public CalculatorTest, public ::testing::WithParamInterface<KeyCase> {};
 
@@ -91,15 +96,16 @@ TEST_P(IntervalKeys, RefusedKeysAreAnsweredAndResetTheBox) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calculator, IntervalKeys,
-    ::testing::Values(KeyCase{"MainRowZero", vk::Digit0, true}, KeyCase{"MainRowNine", vk::Digit0 + 9, true},
-                      KeyCase{"KeypadZero", vk::Numpad0, true}, KeyCase{"KeypadNine", vk::Numpad0 + 9, true},
-                      KeyCase{"Backspace", vk::Back, true}, KeyCase{"Delete", vk::Delete, true},
-                      KeyCase{"Shift", vk::Shift, false}, KeyCase{"Control", vk::Control, false},
-                      KeyCase{"Left", vk::Left, false}, KeyCase{"Right", vk::Right, false},
-                      KeyCase{"Home", vk::Home, false}, KeyCase{"End", vk::End, false},
-                      KeyCase{"FullStop", vk::OemPeriod, false}, KeyCase{"KeypadDecimal", vk::Decimal, false},
-                      KeyCase{"Minus", vk::OemMinus, false}, KeyCase{"Space", vk::Space, false},
-                      KeyCase{"LetterA", vk::LetterA, false}, KeyCase{"LetterZ", vk::LetterA + 25, false}),
+    ::testing::Values(
+        KeyCase{"MainRowZero", vk::Digit0, true}, KeyCase{"MainRowNine", vk::Digit0 + 9, true},
+        KeyCase{"KeypadZero", vk::Numpad0, true}, KeyCase{"KeypadNine", vk::Numpad0 + 9, true},
+        KeyCase{"Backspace", vk::Back, true}, KeyCase{"Delete", vk::Delete, true},
+        KeyCase{"Shift", vk::Shift, false}, KeyCase{"Control", vk::Control, false},
+        KeyCase{"Left", vk::Left, false}, KeyCase{"Right", vk::Right, false},
+        KeyCase{"Home", vk::Home, false}, KeyCase{"End", vk::End, false},
+        KeyCase{"FullStop", vk::OemPeriod, false}, KeyCase{"KeypadDecimal", vk::Decimal, false},
+        KeyCase{"Minus", vk::OemMinus, false}, KeyCase{"Space", vk::Space, false},
+        KeyCase{"LetterA", vk::LetterA, false}, KeyCase{"LetterZ", vk::LetterA + 25, false}),
     [](const auto& info) { return std::string{info.param.name}; });
 
 TEST_F(CalculatorTest, ResultBoxesAnswerEveryKeyWithReadOnly) {

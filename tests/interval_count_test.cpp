@@ -18,7 +18,8 @@ TEST_F(CalculatorTest, StartUpPutsTodayEverywhereAndZeroInEveryBox) {
   EXPECT_EQ(calculator.Values().FirstDate, today);
   EXPECT_EQ(calculator.Values().LastDate, today);
   EXPECT_EQ(calculator.Values().BaseDate, today);
-  for (auto box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4, TextBox::Text5}) {
+  for (auto box :
+       {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4, TextBox::Text5}) {
     EXPECT_EQ(controls.Text(box), "0");
   }
   EXPECT_TRUE(controls.Selected(OptionButton::Option1));
@@ -36,7 +37,9 @@ struct CountCase {
   CalendarDate first, last;
   const char* texts[4];
 };
-void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CountCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class IntervalCount : public CalculatorTest, public ::testing::WithParamInterface<CountCase> {};
 
@@ -59,17 +62,27 @@ TEST_P(IntervalCount, WritesFourResultTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calculator, IntervalCount,
-    ::testing::Values(
-        CountCase{"AlmostAYear", MakeDate(2003, 3, 11), MakeDate(2004, 3, 10),
-                  {"365 day(s).", "52 week(s).", "12 month(s).", "1 year(s)."}},
-        CountCase{"NewYearsEve", MakeDate(2003, 12, 31), MakeDate(2004, 1, 1),
-                  {"1 day(s).", "0 week(s).", "1 month(s).", "1 year(s)."}},
-        CountCase{"EqualDates", MakeDate(2003, 3, 11), MakeDate(2003, 3, 11),
-                  {"0 day(s).", "0 week(s).", "0 month(s).", "0 year(s)."}},
-        CountCase{"LastBeforeFirst", MakeDate(2004, 3, 10), MakeDate(2003, 3, 11),
-                  {"-365 day(s).", "-52 week(s).", "-12 month(s).", "-1 year(s)."}},
-        CountCase{"WholePickerRange", MakeDate(9999, 12, 31), MakeDate(1000, 1, 1),
-                  {"-3287181 day(s).", "-469597 week(s).", "-107999 month(s).", "-8999 year(s)."}}),
+    ::testing::Values(CountCase{"AlmostAYear",
+                                MakeDate(2003, 3, 11),
+                                MakeDate(2004, 3, 10),
+                                {"365 day(s).", "52 week(s).", "12 month(s).", "1 year(s)."}},
+                      CountCase{"NewYearsEve",
+                                MakeDate(2003, 12, 31),
+                                MakeDate(2004, 1, 1),
+                                {"1 day(s).", "0 week(s).", "1 month(s).", "1 year(s)."}},
+                      CountCase{"EqualDates",
+                                MakeDate(2003, 3, 11),
+                                MakeDate(2003, 3, 11),
+                                {"0 day(s).", "0 week(s).", "0 month(s).", "0 year(s)."}},
+                      CountCase{"LastBeforeFirst",
+                                MakeDate(2004, 3, 10),
+                                MakeDate(2003, 3, 11),
+                                {"-365 day(s).", "-52 week(s).", "-12 month(s).", "-1 year(s)."}},
+                      CountCase{"WholePickerRange",
+                                MakeDate(9999, 12, 31),
+                                MakeDate(1000, 1, 1),
+                                {"-3287181 day(s).", "-469597 week(s).", "-107999 month(s).",
+                                 "-8999 year(s)."}}),
     [](const auto& info) { return std::string{info.param.name}; });
 
 TEST_F(CalculatorTest, ToolsSeeOnlyTheCopiesOfThePickers) {
@@ -84,7 +97,8 @@ TEST_F(CalculatorTest, ToolsSeeOnlyTheCopiesOfThePickers) {
   controls.SetValue(Picker::DTPicker3, MakeDate(2001, 2, 3));
   calculator.RefreshBaseDate();
   EXPECT_EQ(calculator.Values().BaseDate, MakeDate(2001, 2, 3));
-  controls.SetValue(Picker::DTPicker4, MakeDate(1999, 1, 1));  // changing the result picker affects nothing
+  controls.SetValue(Picker::DTPicker4,
+                    MakeDate(1999, 1, 1));  // changing the result picker affects nothing
   EXPECT_EQ(calculator.Values().BaseDate, MakeDate(2001, 2, 3));
 }
 

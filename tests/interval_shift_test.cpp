@@ -15,8 +15,8 @@ constexpr auto Add = OptionButton::Option4;
 constexpr auto Subtract = OptionButton::Option5;
 
 constexpr const char* kNone = "";
-constexpr CalendarDate kUnchanged = -1;   // DTPicker4 keeps what it held
-constexpr CalendarDate kBaseDate = -2;    // DTPicker4 shows the Base Date (a shift by 0)
+constexpr CalendarDate kUnchanged = -1;  // DTPicker4 keeps what it held
+constexpr CalendarDate kBaseDate = -2;   // DTPicker4 shows the Base Date (a shift by 0)
 
 struct ShiftOutcome {
   const char* name;
@@ -27,7 +27,9 @@ struct ShiftOutcome {
   const char* text5After;
   CalendarDate resultingDate;
 };
-void PrintTo(const ShiftOutcome& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ShiftOutcome& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ShiftOutcomes : public CalculatorTest, public ::testing::WithParamInterface<ShiftOutcome> {};
 
@@ -50,7 +52,7 @@ TEST_P(ShiftOutcomes, MessageIntervalAndResultingDate) {
   const Messages expected = *c.message ? Messages{c.message} : Messages{};
   EXPECT_EQ(controls.messages, expected);
   EXPECT_EQ(controls.Text(TextBox::Text5), c.text5After);
-  const CalendarDate want = c.resultingDate == kUnchanged ? before
+  const CalendarDate want = c.resultingDate == kUnchanged  ? before
                             : c.resultingDate == kBaseDate ? c.base
                                                            : c.resultingDate;
   EXPECT_EQ(controls.Value(Picker::DTPicker4), want);
@@ -63,29 +65,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ShiftOutcome{"MonthIntoLeapFebruary", MakeDate(2004, 1, 31), "1", Months, Add, kNone, "1",
                      MakeDate(2004, 2, 29)},
-        ShiftOutcome{"TwoWeeksBack", k20030314, "2", Weeks, Subtract, kNone, "2", MakeDate(2003, 2, 28)},
+        ShiftOutcome{"TwoWeeksBack", k20030314, "2", Weeks, Subtract, kNone, "2",
+                     MakeDate(2003, 2, 28)},
         ShiftOutcome{"DayLimitIsAccepted", k20030314, "999999", Days, Add, kNone, "999999",
                      MakeDate(4741, 2, 7)},
-        ShiftOutcome{"MonthLimitWithLeadingZeros", k20030314, "009999", Months, Subtract, kNone, "009999",
-                     MakeDate(1169, 12, 14)},
+        ShiftOutcome{"MonthLimitWithLeadingZeros", k20030314, "009999", Months, Subtract, kNone,
+                     "009999", MakeDate(1169, 12, 14)},
         ShiftOutcome{"ZeroDays", k20030314, "0", Days, Subtract, kNone, "0", kBaseDate},
         ShiftOutcome{"ZeroMonths", k20030314, "0", Months, Add, kNone, "0", kBaseDate},
-        ShiftOutcome{"OverTheWeekLimitShiftsByZero", k20030314, "100000", Weeks, Add, "Number too big.", "0",
-                     kBaseDate},
-        ShiftOutcome{"OverTheMonthLimitShiftsByZero", k20030314, "10000", Months, Subtract, "Number too big.",
-                     "0", kBaseDate},
-        ShiftOutcome{"PickerRefusesYear908", k20030314, "400000", Days, Subtract, "Number too big.", "0",
-                     kUnchanged},
-        ShiftOutcome{"PickerRefusesYear853", k20030314, "60000", Weeks, Subtract, "Number too big.", "0",
-                     kUnchanged},
+        ShiftOutcome{"OverTheWeekLimitShiftsByZero", k20030314, "100000", Weeks, Add,
+                     "Number too big.", "0", kBaseDate},
+        ShiftOutcome{"OverTheMonthLimitShiftsByZero", k20030314, "10000", Months, Subtract,
+                     "Number too big.", "0", kBaseDate},
+        ShiftOutcome{"PickerRefusesYear908", k20030314, "400000", Days, Subtract, "Number too big.",
+                     "0", kUnchanged},
+        ShiftOutcome{"PickerRefusesYear853", k20030314, "60000", Weeks, Subtract, "Number too big.",
+                     "0", kUnchanged},
         // Before the calendar's first day or after its last: answered like the picker's refusal.
-        ShiftOutcome{"BeforeTheYear100InDays", k20030314, "800000", Days, Subtract, "Number too big.", "0",
-                     kUnchanged},
-        ShiftOutcome{"BeforeTheYear100InWeeks", k20030314, "99999", Weeks, Subtract, "Number too big.", "0",
-                     kUnchanged},
-        ShiftOutcome{"AfterTheLastDay", MakeDate(9999, 12, 31), "1", Days, Add, "Number too big.", "0",
-                     kUnchanged},
-        ShiftOutcome{"EmptyInterval", k20030314, "", Days, Add, "Please enter a number.", "0", kUnchanged}),
+        ShiftOutcome{"BeforeTheYear100InDays", k20030314, "800000", Days, Subtract,
+                     "Number too big.", "0", kUnchanged},
+        ShiftOutcome{"BeforeTheYear100InWeeks", k20030314, "99999", Weeks, Subtract,
+                     "Number too big.", "0", kUnchanged},
+        ShiftOutcome{"AfterTheLastDay", MakeDate(9999, 12, 31), "1", Days, Add, "Number too big.",
+                     "0", kUnchanged},
+        ShiftOutcome{"EmptyInterval", k20030314, "", Days, Add, "Please enter a number.", "0",
+                     kUnchanged}),
     [](const auto& info) { return std::string{info.param.name}; });
 
 TEST_F(CalculatorTest, CountTypedUnderDaysIsCaughtAfterWeeksIsChosen) {

@@ -10,10 +10,15 @@ namespace calvanir {
 namespace {
 
 TEST(WholeNumberText, PlainDecimal) {
-  const std::pair<std::int64_t, const char*> cases[] = {
-      {0, "0"}, {-365, "-365"}, {365, "365"}, {-1, "-1"}, {3652058, "3652058"},
-      {INT32_MIN, "-2147483648"}, {INT64_MIN, "-9223372036854775808"}};
-  for (const auto& [n, text] : cases) EXPECT_EQ(FormatWhole(n).view(), text);
+  const std::pair<std::int64_t, const char*> cases[] = {{0, "0"},
+                                                        {-365, "-365"},
+                                                        {365, "365"},
+                                                        {-1, "-1"},
+                                                        {3652058, "3652058"},
+                                                        {INT32_MIN, "-2147483648"},
+                                                        {INT64_MIN, "-9223372036854775808"}};
+  for (const auto& [n, text] : cases)
+    EXPECT_EQ(FormatWhole(n).view(), text);
 }
 
 TEST(NumberParsing, DigitStringsConvertToTheirValue) {
@@ -22,10 +27,10 @@ TEST(NumberParsing, DigitStringsConvertToTheirValue) {
       {"0045", 45},
       {"999999", 999999},
       {"1000000", 1000000},
-      {"18446744073709551615", 18446744073709551615.0},    // past 64 bits: the slow path
-      {"9007199254740993", 9007199254740992.0},            // ties round to even
-      {std::string(400, '0') + "7", 7},                    // leading zeros do not count
-      {std::string(20, '0'), 0},                           // only zeros, too many for the fast path
+      {"18446744073709551615", 18446744073709551615.0},  // past 64 bits: the slow path
+      {"9007199254740993", 9007199254740992.0},          // ties round to even
+      {std::string(400, '0') + "7", 7},                  // leading zeros do not count
+      {std::string(20, '0'), 0},                         // only zeros, too many for the fast path
       {"1" + std::string(308, '0'), 1e308},
   };
   for (const auto& [text, value] : cases) {
@@ -36,9 +41,24 @@ TEST(NumberParsing, DigitStringsConvertToTheirValue) {
 }
 
 TEST(NumberParsing, EverythingElseIsNotANumber) {
-  const char* cases[] = {"",     " 1",  "1 ",   "+1",  "-1",   "1.5",  "1,000", "1e3", "0x10",
-                         "inf",  "nan", "a",    ".",   "\t",   "1\n",  "\xd9\xa3" /* Arabic-Indic 3 */,
-                         "\xef\xbc\x91" /* fullwidth 1 */, "12a3"};
+  const char* cases[] = {"",
+                         " 1",
+                         "1 ",
+                         "+1",
+                         "-1",
+                         "1.5",
+                         "1,000",
+                         "1e3",
+                         "0x10",
+                         "inf",
+                         "nan",
+                         "a",
+                         ".",
+                         "\t",
+                         "1\n",
+                         "\xd9\xa3" /* Arabic-Indic 3 */,
+                         "\xef\xbc\x91" /* fullwidth 1 */,
+                         "12a3"};
   for (const char* text : cases) {
     const Checked<double> parsed = ParseNumber(text);
     ASSERT_FALSE(parsed) << text;

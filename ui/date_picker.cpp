@@ -14,9 +14,13 @@ constexpr qint64 kDayZeroJulian = 2415019;
 
 }  // namespace
 
-QDate ToQDate(CalendarDate date) { return QDate::fromJulianDay(static_cast<qint64>(date) + kDayZeroJulian); }
+QDate ToQDate(CalendarDate date) {
+  return QDate::fromJulianDay(static_cast<qint64>(date) + kDayZeroJulian);
+}
 
-CalendarDate FromQDate(QDate date) { return static_cast<CalendarDate>(date.toJulianDay() - kDayZeroJulian); }
+CalendarDate FromQDate(QDate date) {
+  return static_cast<CalendarDate>(date.toJulianDay() - kDayZeroJulian);
+}
 
 QString LocalDateFormat() {
   QString format = QLocale().dateFormat(QLocale::ShortFormat);

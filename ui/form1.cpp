@@ -28,10 +28,10 @@ enum class Kind { Frame, Label, Picker, TextBox, Button, Option, StatusBar };
 struct ControlSpec {
   const char* name;
   Kind kind;
-  const char* caption;  // the caption of a frame, label, button or option
+  const char* caption;           // the caption of a frame, label, button or option
   int left, top, width, height;  // twips, in the window's client area
   int tabIndex;
-  const char* container;  // the frame it sits in; nullptr: on the window itself
+  const char* container;       // the frame it sits in; nullptr: on the window itself
   const char* accessibleName;  // for screen readers where the caption does not say it
 };
 
@@ -94,7 +94,9 @@ QWidget* NewControl(const ControlSpec& spec, QWidget* parent) {
   return nullptr;
 }
 
-bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label && kind != Kind::StatusBar; }
+bool TakesFocus(Kind kind) {
+  return kind != Kind::Frame && kind != Kind::Label && kind != Kind::StatusBar;
+}
 
 QFont WindowFont() {
   // Arial Narrow where it is installed; elsewhere fontconfig's metric-compatible Liberation Sans
@@ -146,7 +148,8 @@ Form1::Form1(QWidget* parent)
 Form1::~Form1() {
   // The controls outlive the Controls part of this object while QWidget deletes them, and a picker
   // losing the focus then still raises its validate event: let none of their last events through.
-  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+  for (QObject* child : findChildren<QObject*>())
+    child->disconnect(this);
 }
 
 template <class T>
@@ -181,19 +184,22 @@ void Form1::BuildControls() {
     setTabOrder(Find<QWidget>(tabOrder[i - 1]->name), Find<QWidget>(tabOrder[i]->name));
   }
 
-  pickers_ = {Find<DatePicker>("DTPicker1"), Find<DatePicker>("DTPicker2"), Find<DatePicker>("DTPicker3"),
-              Find<DatePicker>("DTPicker4")};
+  pickers_ = {Find<DatePicker>("DTPicker1"), Find<DatePicker>("DTPicker2"),
+              Find<DatePicker>("DTPicker3"), Find<DatePicker>("DTPicker4")};
   texts_ = {Find<QLineEdit>("Text1"), Find<QLineEdit>("Text2"), Find<QLineEdit>("Text3"),
             Find<QLineEdit>("Text4"), Find<QLineEdit>("Text5")};
-  options_ = {Find<QRadioButton>("Option1"), Find<QRadioButton>("Option2"), Find<QRadioButton>("Option3"),
-              Find<QRadioButton>("Option4"), Find<QRadioButton>("Option5")};
+  options_ = {Find<QRadioButton>("Option1"), Find<QRadioButton>("Option2"),
+              Find<QRadioButton>("Option3"), Find<QRadioButton>("Option4"),
+              Find<QRadioButton>("Option5")};
   command1_ = Find<QPushButton>("Command1");
   command2_ = Find<QPushButton>("Command2");
   statusBar_ = Find<StatusBar>("StatusBar1");
 
   // The result boxes are written by the count alone: no typing, pasting or dropping into them.
-  for (QLineEdit* result : {texts_[0], texts_[1], texts_[2], texts_[3]}) result->setReadOnly(true);
-  for (QPushButton* button : {command1_, command2_}) button->setAutoDefault(false);
+  for (QLineEdit* result : {texts_[0], texts_[1], texts_[2], texts_[3]})
+    result->setReadOnly(true);
+  for (QPushButton* button : {command1_, command2_})
+    button->setAutoDefault(false);
 }
 
 void Form1::OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler) {
@@ -202,36 +208,49 @@ void Form1::OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler) {
 
 void Form1::Wire() {
   DateCalculator* c = &calculator_;
-  // control             event                  operation
-  connect(pickers_[0],   &DatePicker::changed,  this, [c] { c->RefreshFirstDate(); });
-  connect(pickers_[0],   &DatePicker::validate, this, [c] { c->RefreshFirstDate(); });
-  connect(pickers_[1],   &DatePicker::changed,  this, [c] { c->RefreshLastDate(); });
-  connect(pickers_[1],   &DatePicker::validate, this, [c] { c->RefreshLastDate(); });
-  connect(pickers_[2],   &DatePicker::changed,  this, [c] { c->RefreshBaseDate(); });
-  connect(pickers_[2],   &DatePicker::validate, this, [c] { c->RefreshBaseDate(); });
-  connect(command1_,     &QPushButton::clicked, this, [c] { c->CountInterval(); });
-  connect(command2_,     &QPushButton::clicked, this, [c] { c->ShiftInterval(); });
-  for (const TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4}) {
-    OnKeyDown(texts_[Index(box)], [c, box](KeyCode) { c->GuardResultBox(box); return false; });
-  }
-  OnKeyDown(texts_[4],   [c](KeyCode code) { return c->FilterIntervalKey(code); });
+  // clang-format off
+  // control           event                    operation
+  connect(pickers_[0], &DatePicker::changed,    this, [c] { c->RefreshFirstDate(); });
+  connect(pickers_[0], &DatePicker::validate,   this, [c] { c->RefreshFirstDate(); });
+  connect(pickers_[1], &DatePicker::changed,    this, [c] { c->RefreshLastDate(); });
+  connect(pickers_[1], &DatePicker::validate,   this, [c] { c->RefreshLastDate(); });
+  connect(pickers_[2], &DatePicker::changed,    this, [c] { c->RefreshBaseDate(); });
+  connect(pickers_[2], &DatePicker::validate,   this, [c] { c->RefreshBaseDate(); });
+  connect(command1_,   &QPushButton::clicked,   this, [c] { c->CountInterval(); });
+  connect(command2_,   &QPushButton::clicked,   this, [c] { c->ShiftInterval(); });
+  OnKeyDown(texts_[0], /* key down */                 [c](KeyCode) { c->GuardResultBox(TextBox::Text1); return false; });
+  OnKeyDown(texts_[1], /* key down */                 [c](KeyCode) { c->GuardResultBox(TextBox::Text2); return false; });
+  OnKeyDown(texts_[2], /* key down */                 [c](KeyCode) { c->GuardResultBox(TextBox::Text3); return false; });
+  OnKeyDown(texts_[3], /* key down */                 [c](KeyCode) { c->GuardResultBox(TextBox::Text4); return false; });
+  OnKeyDown(texts_[4], /* key down */                 [c](KeyCode code) { return c->FilterIntervalKey(code); });
   // Every change of the text, whoever made it: typing, paste, drop, input method, the program.
-  connect(texts_[4],     &QLineEdit::textChanged, this, [c] { c->CheckIntervalSize(); });
+  connect(texts_[4],   &QLineEdit::textChanged, this, [c] { c->CheckIntervalSize(); });
+  // clang-format on
 }
 
-CalendarDate Form1::Value(Picker picker) const { return pickers_[Index(picker)]->Value(); }
+CalendarDate Form1::Value(Picker picker) const {
+  return pickers_[Index(picker)]->Value();
+}
 
-Status Form1::SetValue(Picker picker, CalendarDate date) { return pickers_[Index(picker)]->SetValue(date); }
+Status Form1::SetValue(Picker picker, CalendarDate date) {
+  return pickers_[Index(picker)]->SetValue(date);
+}
 
-std::string Form1::Text(TextBox box) const { return texts_[Index(box)]->text().toStdString(); }
+std::string Form1::Text(TextBox box) const {
+  return texts_[Index(box)]->text().toStdString();
+}
 
 void Form1::SetText(TextBox box, std::string_view text) {
   texts_[Index(box)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-bool Form1::Selected(OptionButton option) const { return options_[Index(option)]->isChecked(); }
+bool Form1::Selected(OptionButton option) const {
+  return options_[Index(option)]->isChecked();
+}
 
-void Form1::Select(OptionButton option) { options_[Index(option)]->setChecked(true); }
+void Form1::Select(OptionButton option) {
+  options_[Index(option)]->setChecked(true);
+}
 
 void Form1::ShowMessage(std::string_view text) {
   messageSink_(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -241,7 +260,8 @@ void Form1::SetUpStatusBar() {
   statusBar_->SetUpPanel(0, 800, StatusBar::Style::Date);
   statusBar_->AddPanel(500, StatusBar::Style::CapsLock, {}, Qt::AlignHCenter);
   statusBar_->AddPanel(500, StatusBar::Style::NumLock, {}, Qt::AlignHCenter);
-  statusBar_->AddPanel(4000, StatusBar::Style::Text, QString::fromLatin1(kStatusNotice), Qt::AlignHCenter);
+  statusBar_->AddPanel(4000, StatusBar::Style::Text, QString::fromLatin1(kStatusNotice),
+                       Qt::AlignHCenter);
 }
 
 }  // namespace calvanir::ui

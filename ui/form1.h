@@ -1,5 +1,5 @@
-// The one window: its controls built from the control table, and the one wiring table that says which
-// control event runs which operation of the calculator.
+// The one window: its controls built from the control table, and the one wiring table that says
+// which control event runs which operation of the calculator.
 #pragma once
 
 #include <QWidget>

@@ -65,8 +65,9 @@ void LockKeys::ReadModifierMapping() {
   const xcb_setup_t* setup = xcb_get_setup(c);
   const auto keymap = Own(xcb_get_keyboard_mapping_reply(
       c,
-      xcb_get_keyboard_mapping(c, setup->min_keycode,
-                               static_cast<std::uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
+      xcb_get_keyboard_mapping(
+          c, setup->min_keycode,
+          static_cast<std::uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
       nullptr));
   const auto modmap = Own(xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr));
   if (!keymap || !modmap) return;
@@ -97,7 +98,8 @@ void LockKeys::ReadModifierMapping() {
 
 void LockKeys::ReadLockedModifiers() {
   xcb_connection_t* c = x11_->connection;
-  const auto state = Own(xcb_xkb_get_state_reply(c, xcb_xkb_get_state(c, XCB_XKB_ID_USE_CORE_KBD), nullptr));
+  const auto state =
+      Own(xcb_xkb_get_state_reply(c, xcb_xkb_get_state(c, XCB_XKB_ID_USE_CORE_KBD), nullptr));
   if (state) SetLocked(state->lockedMods);
 }
 

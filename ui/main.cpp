@@ -10,8 +10,10 @@
 
 int main(int argc, char** argv) {
   if (!calvanir::ui::HasDisplay()) {
-    std::fputs("Calvanir needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are unset).\n",
-               stderr);
+    std::fputs(
+        "Calvanir needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are "
+        "unset).\n",
+        stderr);
     return 1;
   }
   // The program takes no command line: Qt is given only the program's name.
@@ -22,9 +24,10 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("io.github.calvanir.Calvanir"));
   (void)argc;
   if (!calvanir::ui::WindowFontIsNarrow()) {
-    std::fputs("calvanir: neither Arial Narrow nor Liberation Sans Narrow is installed "
-               "(Debian package fonts-liberation); the window's texts may not fit.\n",
-               stderr);
+    std::fputs(
+        "calvanir: neither Arial Narrow nor Liberation Sans Narrow is installed "
+        "(Debian package fonts-liberation); the window's texts may not fit.\n",
+        stderr);
   }
 
   calvanir::ui::Form1 form;

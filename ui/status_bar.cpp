@@ -20,7 +20,8 @@ QLabel* NewPanel(QWidget* parent) {
   return label;
 }
 
-// A lock key's panel names the key, dimmed while it is off, and stays empty while its state is unknown.
+// A lock key's panel names the key, dimmed while it is off, and stays empty while its state is
+// unknown.
 void ShowLockState(QLabel* label, const char* name, std::optional<bool> on) {
   label->setText(on ? QString::fromLatin1(name) : QString{});
   label->setEnabled(on.value_or(false));
@@ -38,7 +39,8 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent), lockKeys_(new LockKeys(t
   });
 }
 
-void StatusBar::SetUpPanel(int index, int widthTwips, Style style, const QString& text, Qt::Alignment alignment) {
+void StatusBar::SetUpPanel(int index, int widthTwips, Style style, const QString& text,
+                           Qt::Alignment alignment) {
   PanelState& panel = panels_[static_cast<std::size_t>(index)];
   panel.widthTwips = widthTwips;
   panel.style = style;
@@ -49,7 +51,8 @@ void StatusBar::SetUpPanel(int index, int widthTwips, Style style, const QString
   if (style == Style::Date) ScheduleDateCheck();
 }
 
-void StatusBar::AddPanel(int widthTwips, Style style, const QString& text, Qt::Alignment alignment) {
+void StatusBar::AddPanel(int widthTwips, Style style, const QString& text,
+                         Qt::Alignment alignment) {
   panels_.push_back({NewPanel(this), Style::Text, 0});
   SetUpPanel(PanelCount() - 1, widthTwips, style, text, alignment);
 }

@@ -22,12 +22,15 @@ class StatusBar : public QFrame {
   // The bar has one panel from the start; `SetUpPanel(0, ...)` gives it its width and style.
   void SetUpPanel(int index, int widthTwips, Style style, const QString& text = {},
                   Qt::Alignment alignment = Qt::AlignLeft);
-  void AddPanel(int widthTwips, Style style, const QString& text = {}, Qt::Alignment alignment = Qt::AlignLeft);
+  void AddPanel(int widthTwips, Style style, const QString& text = {},
+                Qt::Alignment alignment = Qt::AlignLeft);
 
   int PanelCount() const { return static_cast<int>(panels_.size()); }
   QLabel* Panel(int index) const { return panels_[static_cast<std::size_t>(index)].label; }
   Style PanelStyle(int index) const { return panels_[static_cast<std::size_t>(index)].style; }
-  int PanelWidthTwips(int index) const { return panels_[static_cast<std::size_t>(index)].widthTwips; }
+  int PanelWidthTwips(int index) const {
+    return panels_[static_cast<std::size_t>(index)].widthTwips;
+  }
 
   // Shows the states anew; run when the lock keys change and at midnight.
   void Refresh();

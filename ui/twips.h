@@ -9,8 +9,12 @@ namespace calvanir::ui {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int PixelsFromTwips(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-constexpr int TwipsFromPixels(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int PixelsFromTwips(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+constexpr int TwipsFromPixels(int pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 // Both edges rounded, so that rectangles that meet in twips meet in pixels.
 inline QRect TwipsRect(int left, int top, int width, int height) {

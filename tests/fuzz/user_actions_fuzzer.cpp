@@ -1,5 +1,5 @@
-// Reads its input as a sequence of user actions on the window's controls, held in memory, and checks
-// after every action what must always hold whatever the user does.
+// Reads its input as a sequence of user actions on the window's controls, held in memory, and
+// checks after every action what must always hold whatever the user does.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -21,10 +21,13 @@ class Actions {
   bool done() const { return at_ >= size_; }
   std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
   std::uint16_t Word() { return static_cast<std::uint16_t>(Byte() | (Byte() << 8)); }
-  std::int32_t Int() { return static_cast<std::int32_t>(Word() | (static_cast<std::uint32_t>(Word()) << 16)); }
+  std::int32_t Int() {
+    return static_cast<std::int32_t>(Word() | (static_cast<std::uint32_t>(Word()) << 16));
+  }
   std::string Text() {
     std::string text;
-    for (std::size_t length = Byte() % 24; length > 0 && !done(); --length) text += static_cast<char>(Byte());
+    for (std::size_t length = Byte() % 24; length > 0 && !done(); --length)
+      text += static_cast<char>(Byte());
     return text;
   }
 
@@ -60,7 +63,9 @@ struct Session {
     } else if (code == vk::Delete) {
       if (at < text.size()) text.erase(at, 1);
     } else {
-      text.insert(at, 1, static_cast<char>('0' + (code >= vk::Numpad0 ? code - vk::Numpad0 : code - vk::Digit0)));
+      text.insert(
+          at, 1,
+          static_cast<char>('0' + (code >= vk::Numpad0 ? code - vk::Numpad0 : code - vk::Digit0)));
     }
     controls.SetText(TextBox::Text5, text);
   }
@@ -68,19 +73,25 @@ struct Session {
   void PickDate(Picker picker, CalendarDate date) {
     if (!controls.SetValue(picker, date)) return;  // the picker refused it and raised nothing
     switch (picker) {
-      case Picker::DTPicker1: return calculator.RefreshFirstDate();
-      case Picker::DTPicker2: return calculator.RefreshLastDate();
-      case Picker::DTPicker3: return calculator.RefreshBaseDate();
-      case Picker::DTPicker4: return;
+      case Picker::DTPicker1:
+        return calculator.RefreshFirstDate();
+      case Picker::DTPicker2:
+        return calculator.RefreshLastDate();
+      case Picker::DTPicker3:
+        return calculator.RefreshBaseDate();
+      case Picker::DTPicker4:
+        return;
     }
   }
 
   void CountInterval() {
     calculator.CountInterval();
-    const CalendarDate first = controls.Value(Picker::DTPicker1), last = controls.Value(Picker::DTPicker2);
+    const CalendarDate first = controls.Value(Picker::DTPicker1),
+                       last = controls.Value(Picker::DTPicker2);
     for (const IntervalUnitInfo& unit : kIntervalUnits) {
-      counted[static_cast<int>(unit.unit)] = std::string{FormatWhole(DateDifference(unit.unit, first, last))} +
-                                             std::string{unit.suffix};
+      counted[static_cast<int>(unit.unit)] =
+          std::string{FormatWhole(DateDifference(unit.unit, first, last))} +
+          std::string{unit.suffix};
     }
   }
 
@@ -98,7 +109,8 @@ struct Session {
     const TextBox results[] = {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4};
     for (int i = 0; i < 4; ++i) {
       const std::string shown = controls.Text(results[i]);
-      if (shown != "0" && shown != counted[i]) Fail("result box shows neither 0 nor the last count", shown);
+      if (shown != "0" && shown != counted[i])
+        Fail("result box shows neither 0 nor the last count", shown);
     }
   }
 };
@@ -107,7 +119,8 @@ struct Session {
 CalendarDate AnyDate(Actions& in) {
   const std::int32_t raw = in.Int();
   if (raw % 16 == 0) return static_cast<CalendarDate>(raw);
-  return MakeDate(800, 1, 1) + static_cast<CalendarDate>(static_cast<std::uint32_t>(raw) % 3'500'000);
+  return MakeDate(800, 1, 1) +
+         static_cast<CalendarDate>(static_cast<std::uint32_t>(raw) % 3'500'000);
 }
 
 }  // namespace
@@ -127,7 +140,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 1: {  // a paste or a drop replaces or extends the interval
         const bool replace = in.Byte() % 2 == 0;
         const std::string pasted = in.Text();
-        session.controls.SetText(TextBox::Text5, replace ? pasted : session.controls.Text(TextBox::Text5) + pasted);
+        session.controls.SetText(TextBox::Text5,
+                                 replace ? pasted : session.controls.Text(TextBox::Text5) + pasted);
         break;
       }
       case 2:

@@ -1,5 +1,5 @@
-// A calculator over controls held in memory, wired as the window wires it: every write of Text5 runs
-// the change check.
+// A calculator over controls held in memory, wired as the window wires it: every write of Text5
+// runs the change check.
 #pragma once
 
 #include <gtest/gtest.h>

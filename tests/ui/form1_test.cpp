@@ -38,7 +38,8 @@ class Form1Test : public QObject {
   QLineEdit* Box(const char* name) { return Control<QLineEdit>(name); }
   QString FocusName() const {
     QWidget* focus = QApplication::focusWidget();
-    while (focus && focus->objectName().isEmpty()) focus = focus->parentWidget();  // a picker's inner editor
+    while (focus && focus->objectName().isEmpty())
+      focus = focus->parentWidget();  // a picker's inner editor
     return focus ? focus->objectName() : QString{};
   }
 
@@ -57,7 +58,8 @@ class Form1Test : public QObject {
     for (const char* picker : {"DTPicker1", "DTPicker2", "DTPicker3", "DTPicker4"}) {
       QCOMPARE(Control<DatePicker>(picker)->date(), today);
     }
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5"}) QCOMPARE(Box(box)->text(), "0");
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+      QCOMPARE(Box(box)->text(), "0");
     QVERIFY(Control<QRadioButton>("Option1")->isChecked());
     QVERIFY(Control<QRadioButton>("Option4")->isChecked());
     QCOMPARE(FocusName(), "DTPicker1");
@@ -91,17 +93,25 @@ class Form1Test : public QObject {
 
   void accessibleNames() {
     const std::pair<const char*, const char*> names[] = {
-        {"DTPicker1", "First Date"},   {"DTPicker2", "Last Date"},      {"DTPicker3", "Base Date"},
-        {"DTPicker4", "Resulting Date"}, {"Text1", "Days result"},     {"Text2", "Weeks result"},
-        {"Text3", "Months result"},    {"Text4", "Years result"},       {"Text5", "Interval"},
-        {"Command1", "Calculate the interval"}, {"Command2", "Calculate the resulting date"}};
-    for (const auto& [control, accessible] : names) QCOMPARE(Control(control)->accessibleName(), accessible);
+        {"DTPicker1", "First Date"},
+        {"DTPicker2", "Last Date"},
+        {"DTPicker3", "Base Date"},
+        {"DTPicker4", "Resulting Date"},
+        {"Text1", "Days result"},
+        {"Text2", "Weeks result"},
+        {"Text3", "Months result"},
+        {"Text4", "Years result"},
+        {"Text5", "Interval"},
+        {"Command1", "Calculate the interval"},
+        {"Command2", "Calculate the resulting date"}};
+    for (const auto& [control, accessible] : names)
+      QCOMPARE(Control(control)->accessibleName(), accessible);
     QCOMPARE(Control<QPushButton>("Command1")->text(), "Calculate");
     QCOMPARE(Control<QRadioButton>("Option5")->text(), "Subtract");
   }
 
   void tabCycle() {
-    const QStringList cycle = {"DTPicker2", "DTPicker3", "Text1",   "Text2",   "Text3",
+    const QStringList cycle = {"DTPicker2", "DTPicker3", "Text1",     "Text2", "Text3",
                                "Command1",  "Text4",     "DTPicker4", "Text5", "Option1",
                                "Option4",   "Command2",  "DTPicker1"};
     QStringList visited;
@@ -138,20 +148,31 @@ class Form1Test : public QObject {
   void intervalKeys_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("after");    // Text5 once the key is handled, starting from "12" with the caret at the end
+    QTest::addColumn<QString>(
+        "after");  // Text5 once the key is handled, starting from "12" with the caret at the end
     QTest::addColumn<QString>("message");
-    QTest::newRow("main-row digit") << int(Qt::Key_3) << 0 << "123" << "";
-    QTest::newRow("keypad digit") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "127" << "";
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "1" << "";
-    QTest::newRow("Delete at the end") << int(Qt::Key_Delete) << 0 << "12" << "";
-    QTest::newRow("letter") << int(Qt::Key_A) << 0 << "0" << "Please enter a number.";
-    QTest::newRow("Shift") << int(Qt::Key_Shift) << 0 << "0" << "Please enter a number.";
-    QTest::newRow("Control") << int(Qt::Key_Control) << 0 << "0" << "Please enter a number.";
-    QTest::newRow("full stop") << int(Qt::Key_Period) << 0 << "0" << "Please enter a number.";
+    QTest::newRow("main-row digit") << int(Qt::Key_3) << 0 << "123"
+                                    << "";
+    QTest::newRow("keypad digit") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "127"
+                                  << "";
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "1"
+                               << "";
+    QTest::newRow("Delete at the end") << int(Qt::Key_Delete) << 0 << "12"
+                                       << "";
+    QTest::newRow("letter") << int(Qt::Key_A) << 0 << "0"
+                            << "Please enter a number.";
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << 0 << "0"
+                           << "Please enter a number.";
+    QTest::newRow("Control") << int(Qt::Key_Control) << 0 << "0"
+                             << "Please enter a number.";
+    QTest::newRow("full stop") << int(Qt::Key_Period) << 0 << "0"
+                               << "Please enter a number.";
     QTest::newRow("keypad decimal") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "0"
                                     << "Please enter a number.";
-    QTest::newRow("minus") << int(Qt::Key_Minus) << 0 << "0" << "Please enter a number.";
-    QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "0" << "Please enter a number.";
+    QTest::newRow("minus") << int(Qt::Key_Minus) << 0 << "0"
+                           << "Please enter a number.";
+    QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "0"
+                           << "Please enter a number.";
   }
   void intervalKeys() {
     QFETCH(int, key);
@@ -193,9 +214,15 @@ class Form1Test : public QObject {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("message");
-    QTest::newRow("digits") << "4500" << "4500" << "";
-    QTest::newRow("text") << "12a" << "0" << "Please enter a number.";
-    QTest::newRow("too big") << "1234567" << "0" << "Number too big.";
+    QTest::newRow("digits") << "4500"
+                            << "4500"
+                            << "";
+    QTest::newRow("text") << "12a"
+                          << "0"
+                          << "Please enter a number.";
+    QTest::newRow("too big") << "1234567"
+                             << "0"
+                             << "Number too big.";
   }
   void pasteIntoTheIntervalBox() {
     QFETCH(QString, clipboard);
@@ -213,7 +240,8 @@ class Form1Test : public QObject {
     QApplication::clipboard()->setText("123");
     std::unique_ptr<QMenu> menu{text2->createStandardContextMenu()};
     for (QAction* action : menu->actions()) {
-      QVERIFY2(!action->isEnabled() || !action->text().contains("Paste"), qPrintable(action->text()));
+      QVERIFY2(!action->isEnabled() || !action->text().contains("Paste"),
+               qPrintable(action->text()));
     }
     if (QApplication::clipboard()->supportsSelection()) {
       QApplication::clipboard()->setText("123", QClipboard::Selection);
@@ -288,7 +316,8 @@ class Form1Test : public QObject {
 
   void dropDownCalendarStartsOnSunday() {
     DatePicker* picker = Control<DatePicker>("DTPicker3");
-    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 6, picker->height() / 2));
+    QTest::mouseClick(picker, Qt::LeftButton, {},
+                      QPoint(picker->width() - 6, picker->height() / 2));
     QCOMPARE(picker->calendarWidget()->firstDayOfWeek(), Qt::Sunday);
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   }

@@ -42,7 +42,8 @@ class LockKeysX11Test : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("mask");
     QTest::newRow("Caps Lock") << 1 << "CAPS" << int(XCB_MOD_MASK_LOCK);
-    QTest::newRow("Num Lock") << 2 << "NUM" << int(XCB_MOD_MASK_2);  // where the X server binds Num Lock
+    QTest::newRow("Num Lock") << 2 << "NUM"
+                              << int(XCB_MOD_MASK_2);  // where the X server binds Num Lock
   }
   void panelsFollowTheLockKeys() {
     QFETCH(int, panel);
