@@ -1,5 +1,6 @@
 # A thin front to CMake: the presets in CMakePresets.json do the work.
-.PHONY: all deps build run screenshot test test-normal test-sanitize fuzz bench clean
+SHELL := /bin/bash
+.PHONY: all deps build run screenshot test test-normal test-sanitize fuzz bench format tidy install package clean
 
 JOBS ?= $(shell nproc)
 CMAKE_BUILD = cmake --build --preset
@@ -27,7 +28,7 @@ screenshot: build
 
 # The whole suite twice, normally and under AddressSanitizer + UndefinedBehaviorSanitizer, then the
 # fuzzer for a bounded time.
-test: deps test-normal test-sanitize fuzz
+test: deps format test-normal test-sanitize fuzz
 
 test-normal:
 	cmake --preset default
@@ -55,6 +56,35 @@ bench: deps
 	build/release/bench/calendar_bench --benchmark_min_time=0.5
 	QT_QPA_PLATFORM=offscreen build/release/bench/ui_bench
 	build/release/bench/startup_bench build/release/bench/calvanir_startup_probe build/release/bench/bare_window
+
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find calc ui tests bench -name '*.cpp' -o -name '*.h')
+
+# Checks that every source follows .clang-format; `make format FIX=1` rewrites them instead.
+format: deps
+ifdef FIX
+	clang-format -i $(SOURCES)
+else
+	clang-format --dry-run --Werror $(SOURCES)
+endif
+
+# clang-tidy with the checks of .clang-tidy over the program's own sources.
+tidy: build
+	clang-tidy -p build/default --quiet $(wildcard calc/*.cpp ui/*.cpp) 2>&1 | grep -v 'warnings generated' ; \
+	  exit $${PIPESTATUS[0]}
+
+# Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and metadata.
+PREFIX ?= /usr/local
+install: deps
+	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	$(CMAKE_BUILD) release -j $(JOBS)
+	cmake --install build/release --strip
+
+# A Debian package in build/release.
+package: deps
+	cmake --preset release
+	$(CMAKE_BUILD) release -j $(JOBS)
+	cd build/release && cpack
+	@ls build/release/*.deb
 
 clean:
 	rm -rf build

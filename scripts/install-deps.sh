@@ -11,7 +11,7 @@ packages=(
   # the window's narrow font
   fonts-liberation
   # hygiene and packaging
-  clang-format clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file
+  clang-format clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file xdotool
 )
 
 missing=()

@@ -36,8 +36,11 @@ class DatePicker : public QDateEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   // Tab leaves the picker, as in every other control, instead of walking its day, month and year
-  // (the arrow keys do that).
-  bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+  // (the arrow keys do that): QDateTimeEdit's own step through the sections is skipped on purpose.
+  bool focusNextPrevChild(bool next) override {
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+    return QWidget::focusNextPrevChild(next);
+  }
 
  private:
   void PrepareCalendar();

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build tree, unpacks it into a scratch root, checks its
+# files and dependencies, and starts the unpacked program until its window is on screen.
+#
+#   package_test.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() { echo "package_test: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
+deb=$(ls "$scratch"/out/calvanir_*.deb)
+echo "built $(basename "$deb")"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in fonts-liberation libqt6widgets6 libc6; do
+  grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+
+root="$scratch/root"
+dpkg -x "$deb" "$root"
+id=io.github.calvanir.Calvanir
+for file in usr/bin/calvanir \
+            usr/share/applications/$id.desktop \
+            usr/share/metainfo/$id.metainfo.xml \
+            usr/share/icons/hicolor/32x32/apps/$id.png \
+            usr/share/icons/hicolor/scalable/apps/$id.svg; do
+  [ -s "$root/$file" ] || fail "missing $file"
+done
+[ -x "$root/usr/bin/calvanir" ] || fail "usr/bin/calvanir is not executable"
+file "$root/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q '32 x 32' || fail "the PNG icon is not 32 x 32"
+desktop-file-validate "$root/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null
+dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | grep -v '^./usr/' && fail "files outside /usr"
+
+# The offscreen platform shows nothing another process could see, so the window is looked for on a
+# private X server instead: the unpacked program must map a window with its caption.
+xvfb-run -a bash -c '
+  "$1" & program=$!
+  if timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0" >/dev/null; then status=0; else status=1; fi
+  kill "$program" 2>/dev/null; wait "$program" 2>/dev/null
+  exit $status
+' _ "$root/usr/bin/calvanir" || fail "the unpacked program showed no window"
+echo "the unpacked program showed its window"
