@@ -26,9 +26,9 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen build/default/ui/calvanir_screenshot build/calvanir.png
 	@echo "wrote build/calvanir.png"
 
-# The whole suite twice, normally and under AddressSanitizer + UndefinedBehaviorSanitizer, then the
-# fuzzer for a bounded time.
-test: deps format test-normal test-sanitize fuzz
+# The formatting, the fuzzer for a bounded time, then the whole suite twice: normally and under
+# AddressSanitizer + UndefinedBehaviorSanitizer.
+test: deps format fuzz test-normal test-sanitize
 
 test-normal:
 	cmake --preset default
