@@ -120,15 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"NegativeZero", W, -0.0, {2003, 3, 14}, {2003, 3, 14}}),
     [](const auto& info) { return std::string{info.param.name}; });
 
-TEST(UnitLimits, StrictlyGreaterIsTooBig) {
-  EXPECT_FALSE(ExceedsShiftLimit(IntervalUnit::Days, 999999));
-  EXPECT_TRUE(ExceedsShiftLimit(IntervalUnit::Days, 1000000));
-  EXPECT_FALSE(ExceedsShiftLimit(IntervalUnit::Weeks, 99999));
-  EXPECT_TRUE(ExceedsShiftLimit(IntervalUnit::Weeks, 100000));
-  EXPECT_FALSE(ExceedsShiftLimit(IntervalUnit::Months, 9999));
-  EXPECT_TRUE(ExceedsShiftLimit(IntervalUnit::Months, 10000));
-}
-
 TEST(TodayClock, IsAWholeDayInTheCalendar) {
   const CalendarDate today = Today();
   EXPECT_EQ(today, static_cast<double>(static_cast<long long>(today)));

@@ -25,7 +25,7 @@ constexpr int kClientHeightTwips = 6105;
 
 enum class Kind { Frame, Label, Picker, TextBox, Button, Option, StatusBar };
 
-struct ControlSpec {
+struct ControlRow {
   const char* name;
   Kind kind;
   const char* caption;           // the caption of a frame, label, button or option
@@ -36,7 +36,7 @@ struct ControlSpec {
 };
 
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
   {"Frame1",     Kind::Frame,     "Count The Interval Between Two Dates", 0, 0, 2895, 2775,     0, nullptr, nullptr},
   {"Label1",     Kind::Label,     "First Date",  120,  360,  855, 255,  4, "Frame1", nullptr},
   {"DTPicker1",  Kind::Picker,    nullptr,       120,  600, 1095, 375,  2, "Frame1", "First Date"},
@@ -68,14 +68,14 @@ constexpr ControlSpec kControls[] = {
 };
 // clang-format on
 
-const ControlSpec& SpecOf(const char* name) {
+const ControlRow& RowOf(const char* name) {
   return *std::find_if(std::begin(kControls), std::end(kControls),
-                       [name](const ControlSpec& spec) { return qstrcmp(spec.name, name) == 0; });
+                       [name](const ControlRow& row) { return qstrcmp(row.name, name) == 0; });
 }
 
-QWidget* NewControl(const ControlSpec& spec, QWidget* parent) {
-  const QString caption = QString::fromLatin1(spec.caption ? spec.caption : "");
-  switch (spec.kind) {
+QWidget* NewControl(const ControlRow& row, QWidget* parent) {
+  const QString caption = QString::fromLatin1(row.caption ? row.caption : "");
+  switch (row.kind) {
     case Kind::Frame:
       return new QGroupBox(caption, parent);
     case Kind::Label:
@@ -158,28 +158,28 @@ T* Form1::Find(const char* name) const {
 }
 
 void Form1::BuildControls() {
-  std::vector<const ControlSpec*> tabOrder;
-  for (const ControlSpec& spec : kControls) {
+  std::vector<const ControlRow*> tabOrder;
+  for (const ControlRow& row : kControls) {
     QWidget* parent = this;
-    int left = spec.left, top = spec.top;
-    if (spec.container) {
-      const ControlSpec& frame = SpecOf(spec.container);
+    int left = row.left, top = row.top;
+    if (row.container) {
+      const ControlRow& frame = RowOf(row.container);
       parent = byName_.at(QString::fromLatin1(frame.name));
       left -= frame.left;
       top -= frame.top;
     }
-    QWidget* control = NewControl(spec, parent);
-    control->setObjectName(QString::fromLatin1(spec.name));
-    control->setGeometry(TwipsRect(left, top, spec.width, spec.height));
-    if (spec.accessibleName) control->setAccessibleName(QString::fromLatin1(spec.accessibleName));
-    control->setFocusPolicy(TakesFocus(spec.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    QWidget* control = NewControl(row, parent);
+    control->setObjectName(QString::fromLatin1(row.name));
+    control->setGeometry(TwipsRect(left, top, row.width, row.height));
+    if (row.accessibleName) control->setAccessibleName(QString::fromLatin1(row.accessibleName));
+    control->setFocusPolicy(TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
     // Controls that lie on the window are drawn over the frames they overlap.
-    if (spec.kind != Kind::Frame && !spec.container) control->raise();
-    if (TakesFocus(spec.kind)) tabOrder.push_back(&spec);
+    if (row.kind != Kind::Frame && !row.container) control->raise();
+    if (TakesFocus(row.kind)) tabOrder.push_back(&row);
     byName_[control->objectName()] = control;
   }
   std::sort(tabOrder.begin(), tabOrder.end(),
-            [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+            [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
   for (std::size_t i = 1; i < tabOrder.size(); ++i) {
     setTabOrder(Find<QWidget>(tabOrder[i - 1]->name), Find<QWidget>(tabOrder[i]->name));
   }
