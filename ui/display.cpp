@@ -14,10 +14,16 @@ bool HasDisplay() {
   return false;
 }
 
-bool WindowFontIsNarrow() {
+QFont WindowFont() {
+  // Where Arial Narrow is not installed, as on most Linux desktops, fontconfig's aliases put its
+  // metric-compatible stand-in Liberation Sans Narrow in its place.
   QFont font{QStringLiteral("Arial Narrow")};
   font.setPointSizeF(8.25);
-  return QFontInfo(font).family().contains(QLatin1String("Narrow"));
+  return font;
+}
+
+bool WindowFontIsNarrow() {
+  return QFontInfo(WindowFont()).family().contains(QLatin1String("Narrow"));
 }
 
 }  // namespace calvanir::ui

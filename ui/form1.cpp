@@ -2,15 +2,19 @@
 
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 #include <vector>
 
 #include "date_picker.h"
+#include "display.h"
+#include "icon_pixels.h"
 #include "message_box.h"
 #include "status_bar.h"
 #include "twips.h"
@@ -98,15 +102,6 @@ bool TakesFocus(Kind kind) {
   return kind != Kind::Frame && kind != Kind::Label && kind != Kind::StatusBar;
 }
 
-QFont WindowFont() {
-  // Arial Narrow where it is installed; elsewhere fontconfig's metric-compatible Liberation Sans
-  // Narrow stands in for it.
-  QFont font{QStringLiteral("Arial Narrow")};
-  font.setPointSizeF(8.25);
-  font.setStretch(QFont::Condensed);
-  return font;
-}
-
 class KeyDownFilter : public QObject {
  public:
   KeyDownFilter(QObject* parent, std::function<bool(KeyCode)> handler)
@@ -136,7 +131,8 @@ Form1::Form1(QWidget* parent)
       messageSink_(&ShowMessageBox) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
-  setWindowIcon(QIcon(QStringLiteral(":/calvanir/calvanir-32.png")));
+  setWindowIcon(QPixmap::fromImage(
+      QImage(reinterpret_cast<const uchar*>(kIconPixels), 32, 32, QImage::Format_ARGB32)));
   setFont(WindowFont());
   setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
   BuildControls();

@@ -68,7 +68,10 @@ class Form1Test : public QObject {
     QVERIFY(form->minimumSize() == form->maximumSize());
     QVERIFY2(QFontInfo(Box("Text5")->font()).family().contains("Narrow"),
              qPrintable(QFontInfo(Box("Text5")->font()).family()));
-    QVERIFY(!form->windowIcon().isNull());
+    const QImage shipped = QImage(CALVANIR_ICON_PNG).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shipped.size(), QSize(32, 32));
+    QCOMPARE(form->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+             shipped);
     QVERIFY(messages.isEmpty());
   }
 
