@@ -8,7 +8,7 @@
 #include "first_frame.h"
 #endif
 
-int main(int argc, char** argv) {
+int main(int, char** argv) {
   if (!calvanir::ui::HasDisplay()) {
     std::fputs(
         "Calvanir needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are "
@@ -22,7 +22,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Calvanir"));
   QApplication::setApplicationVersion(QStringLiteral("2.0"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.calvanir.Calvanir"));
-  (void)argc;
   if (!calvanir::ui::WindowFontIsNarrow()) {
     std::fputs(
         "calvanir: neither Arial Narrow nor Liberation Sans Narrow is installed "

@@ -29,11 +29,13 @@ void ShowLockState(QLabel* label, const char* name, std::optional<bool> on) {
 
 }  // namespace
 
-StatusBar::StatusBar(QWidget* parent) : QFrame(parent), lockKeys_(new LockKeys(this)) {
+StatusBar::StatusBar(QWidget* parent)
+    : QFrame(parent), lockKeys_(new LockKeys(this)), dateTimer_(new QTimer(this)) {
   panels_.push_back({NewPanel(this), Style::Text, 0});
   connect(lockKeys_, &LockKeys::changed, this, &StatusBar::Refresh);
-  dateTimer_.setSingleShot(true);
-  connect(&dateTimer_, &QTimer::timeout, this, [this] {
+  dateTimer_->setObjectName(QStringLiteral("dateCheck"));
+  dateTimer_->setSingleShot(true);
+  connect(dateTimer_, &QTimer::timeout, this, [this] {
     Refresh();
     ScheduleDateCheck();
   });
@@ -89,7 +91,7 @@ void StatusBar::ScheduleDateCheck() {
   const QDateTime now = QDateTime::currentDateTime();
   const QDateTime midnight{now.date().addDays(1), QTime{0, 0}};
   const qint64 untilMidnight = now.msecsTo(midnight) + 50;
-  dateTimer_.start(static_cast<int>(std::min<qint64>(untilMidnight, 60'000)));
+  dateTimer_->start(static_cast<int>(std::min<qint64>(untilMidnight, 60'000)));
 }
 
 }  // namespace calvanir::ui

@@ -46,7 +46,7 @@ class StatusBar : public QFrame {
 
   std::vector<PanelState> panels_;
   LockKeys* lockKeys_;
-  QTimer dateTimer_;
+  QTimer* dateTimer_;
 };
 
 }  // namespace calvanir::ui
