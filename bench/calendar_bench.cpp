@@ -18,6 +18,7 @@
 
 #include "calendar.h"
 #include "number_text.h"
+#include "qdate_reference.h"
 
 namespace {
 
@@ -109,23 +110,12 @@ void CalvanirParseNumber(benchmark::State& state) {
 
 // ---- QDate, with the same week and month rules on top ----
 
-QDate QSunday(QDate d) {
-  return d.addDays(-(d.dayOfWeek() % 7));
-}
-
 template <IntervalUnit unit>
 void QDateDifference(benchmark::State& state) {
   const Samples& s = Data();
   std::size_t i = 0;
   for (auto _ : state) {
-    const QDate f = s.qFirst[i], l = s.qLast[i];
-    qint64 result = 0;
-    if constexpr (unit == IntervalUnit::Days) result = f.daysTo(l);
-    if constexpr (unit == IntervalUnit::Weeks) result = QSunday(f).daysTo(QSunday(l)) / 7;
-    if constexpr (unit == IntervalUnit::Months)
-      result = (l.year() * 12 + l.month()) - (f.year() * 12 + f.month());
-    if constexpr (unit == IntervalUnit::Years) result = l.year() - f.year();
-    benchmark::DoNotOptimize(result);
+    benchmark::DoNotOptimize(calvanir::reference::Difference(unit, s.qFirst[i], s.qLast[i]));
     i = (i + 1) & (kSamples - 1);
   }
 }
@@ -136,12 +126,8 @@ void QDateShift(benchmark::State& state) {
   const auto& counts = s.counts[static_cast<int>(unit)];
   std::size_t i = 0;
   for (auto _ : state) {
-    const auto n = static_cast<int>(counts[i]);
-    QDate result;
-    if constexpr (unit == IntervalUnit::Days) result = s.qFirst[i].addDays(n);
-    if constexpr (unit == IntervalUnit::Weeks) result = s.qFirst[i].addDays(7 * n);
-    if constexpr (unit == IntervalUnit::Months) result = s.qFirst[i].addMonths(n);
-    benchmark::DoNotOptimize(result);
+    benchmark::DoNotOptimize(
+        calvanir::reference::Shift(unit, static_cast<int>(counts[i]), s.qFirst[i]));
     i = (i + 1) & (kSamples - 1);
   }
 }

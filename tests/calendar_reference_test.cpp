@@ -7,6 +7,7 @@
 #include <random>
 
 #include "calendar.h"
+#include "qdate_reference.h"
 
 namespace calvanir {
 namespace {
@@ -20,39 +21,6 @@ CalendarDate ToDate(QDate q) {
 }
 QDate ToQDate(CalendarDate d) {
   return kDayZero.addDays(static_cast<qint64>(d));
-}
-
-// The reference rules, written on QDate's own terms.
-QDate ReferenceSunday(QDate q) {
-  return q.addDays(-(q.dayOfWeek() % 7));
-}
-
-qint64 ReferenceDifference(IntervalUnit unit, QDate f, QDate l) {
-  switch (unit) {
-    case IntervalUnit::Days:
-      return f.daysTo(l);
-    case IntervalUnit::Weeks:
-      return ReferenceSunday(f).daysTo(ReferenceSunday(l)) / 7;
-    case IntervalUnit::Months:
-      return (l.year() * 12 + l.month()) - (f.year() * 12 + f.month());
-    case IntervalUnit::Years:
-      return l.year() - f.year();
-  }
-  return 0;
-}
-
-QDate ReferenceShift(IntervalUnit unit, int count, QDate d) {
-  switch (unit) {
-    case IntervalUnit::Days:
-      return d.addDays(count);
-    case IntervalUnit::Weeks:
-      return d.addDays(7LL * count);
-    case IntervalUnit::Months:
-      return d.addMonths(count);  // clamps to the target month's last day
-    case IntervalUnit::Years:
-      return d.addYears(count);
-  }
-  return {};
 }
 
 TEST(CalendarAgainstQDate, EveryRepresentableDayBothWaysWithItsWeekday) {
@@ -88,14 +56,14 @@ TEST(CalendarAgainstQDate, RandomDifferencesAndShifts) {
 
     const IntervalUnit unit = kIntervalUnits[i % 4].unit;
     ASSERT_EQ(DateDifference(unit, ToDate(first), ToDate(last)),
-              ReferenceDifference(unit, first, last))
+              reference::Difference(unit, first, last))
         << InfoOf(unit).code << ' ' << first.toString(Qt::ISODate).toStdString() << ' '
         << last.toString(Qt::ISODate).toStdString();
 
     const IntervalUnit shiftUnit = kIntervalUnits[i % kShiftUnits].unit;
     const int limit = limits[i % kShiftUnits];
     const int count = std::uniform_int_distribution<int>{-limit, limit}(random);
-    const QDate expected = ReferenceShift(shiftUnit, count, first);
+    const QDate expected = reference::Shift(shiftUnit, count, first);
     const Checked<CalendarDate> shifted = DateShift(shiftUnit, count, ToDate(first));
     if (expected < kFirst || expected > kLast) {
       ASSERT_FALSE(shifted) << InfoOf(shiftUnit).code << ' ' << count << ' '
