@@ -57,8 +57,10 @@ int main(int argc, char** argv) {
     std::fputs("usage: startup_bench CALVANIR_PROBE BARE_WINDOW [RUNS]\n", stderr);
     return 2;
   }
-  const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
-  std::vector<double> times[2], memory[2];
+  const int runs = argc > 3 ? std::atoi(argv[3]) : 31;
+  // Runs alternate, and the difference is taken within each pair, so that the machine's drift from
+  // one moment to the next falls on both programs alike.
+  std::vector<double> times[2], memory[2], extraTimes, extraMemory;
   for (int i = 0; i < runs + 1; ++i) {
     for (int which = 0; which < 2; ++which) {
       Sample sample{};
@@ -70,15 +72,22 @@ int main(int argc, char** argv) {
       times[which].push_back(sample.milliseconds);
       memory[which].push_back(sample.peakMegabytes);
     }
+    if (i == 0) continue;
+    extraTimes.push_back(times[0].back() - times[1].back());
+    extraMemory.push_back(memory[0].back() - memory[1].back());
   }
   const double ms[2] = {Median(times[0]), Median(times[1])};
+  const double best[2] = {*std::min_element(times[0].begin(), times[0].end()),
+                          *std::min_element(times[1].begin(), times[1].end())};
   const double mb[2] = {Median(memory[0]), Median(memory[1])};
-  std::printf("\nStart-up to first frame, offscreen platform, median of %d runs each:\n", runs);
-  std::printf("%-14s %12s %16s\n", "", "time (ms)", "peak RSS (MB)");
-  std::printf("%-14s %12.1f %16.1f\n", "Calvanir", ms[0], mb[0]);
-  std::printf("%-14s %12.1f %16.1f\n", "bare window", ms[1], mb[1]);
-  const double extraMs = ms[0] - ms[1], extraMb = mb[0] - mb[1];
-  std::printf("%-14s %12.1f %16.1f   targets: within 15 ms and 5 MB: %s\n", "difference", extraMs,
-              extraMb, extraMs <= 15 && extraMb <= 5 ? "met" : "MISSED");
+  std::printf("\nStart-up to first frame, offscreen platform, %d alternating runs each:\n", runs);
+  std::printf("%-12s %18s %16s %16s\n", "", "median time (ms)", "best time (ms)", "peak RSS (MB)");
+  std::printf("%-12s %18.1f %16.1f %16.1f\n", "Calvanir", ms[0], best[0], mb[0]);
+  std::printf("%-12s %18.1f %16.1f %16.1f\n", "bare window", ms[1], best[1], mb[1]);
+  const double extraMs = Median(extraTimes), extraMb = Median(extraMemory);
+  std::printf("%-12s %18.1f %16.1f %16.1f   (medians of the paired differences)\n", "difference",
+              extraMs, best[0] - best[1], extraMb);
+  std::printf("Target, within 15 ms and 5 MB of the bare window: %s\n",
+              extraMs <= 15 && extraMb <= 5 ? "met" : "MISSED");
   return 0;
 }

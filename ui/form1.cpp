@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include <QGroupBox>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -14,6 +13,7 @@
 
 #include "date_picker.h"
 #include "display.h"
+#include "frame.h"
 #include "icon_pixels.h"
 #include "message_box.h"
 #include "status_bar.h"
@@ -81,7 +81,7 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
   const QString caption = QString::fromLatin1(row.caption ? row.caption : "");
   switch (row.kind) {
     case Kind::Frame:
-      return new QGroupBox(caption, parent);
+      return new Frame(caption, parent);
     case Kind::Label:
       return new QLabel(caption, parent);
     case Kind::Picker:

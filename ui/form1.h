@@ -10,7 +10,6 @@
 #include "controls.h"
 #include "date_calculator.h"
 
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;

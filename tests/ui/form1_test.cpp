@@ -16,6 +16,7 @@
 
 #include "date_picker.h"
 #include "form1.h"
+#include "frame.h"
 #include "message_box.h"
 #include "status_bar.h"
 
@@ -109,6 +110,9 @@ class Form1Test : public QObject {
         {"Command2", "Calculate the resulting date"}};
     for (const auto& [control, accessible] : names)
       QCOMPARE(Control(control)->accessibleName(), accessible);
+    QCOMPARE(Control<Frame>("Frame1")->Caption(), "Count The Interval Between Two Dates");
+    QCOMPARE(Control<Frame>("Frame7")->accessibleName(), "Interval Type");
+    QCOMPARE(Control<Frame>("Frame8")->Caption(), "");
     QCOMPARE(Control<QPushButton>("Command1")->text(), "Calculate");
     QCOMPARE(Control<QRadioButton>("Option5")->text(), "Subtract");
   }
