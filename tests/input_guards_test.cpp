@@ -61,14 +61,6 @@ INSTANTIATE_TEST_SUITE_P(
                                "Please enter a number."}),
     [](const auto& info) { return std::string{info.param.name}; });
 
-TEST(IntervalKeyFilter, AcceptsDigitsBackspaceAndDeleteOnly) {
-  for (int code = 0; code <= 0xFFFF; ++code) {
-    const bool expected =
-        (code >= 48 && code <= 57) || (code >= 96 && code <= 105) || code == 8 || code == 46;
-    ASSERT_EQ(IsIntervalKey(static_cast<KeyCode>(code)), expected) << code;
-  }
-}
-
 struct KeyCase {
   const char* name;
   KeyCode code;
