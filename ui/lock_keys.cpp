@@ -37,7 +37,7 @@ LockKeys::LockKeys(QObject* parent) : QObject(parent) {
   if (!x11 || !x11->connection()) return;
   const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(x11->connection(), &xcb_xkb_id);
   if (!xkb || !xkb->present) return;
-  x11_ = new X11{x11->connection(), xkb->first_event};
+  x11_ = std::make_unique<X11>(X11{x11->connection(), xkb->first_event});
   ReadModifierMapping();
   ReadLockedModifiers();
   qGuiApp->installNativeEventFilter(this);
@@ -45,7 +45,6 @@ LockKeys::LockKeys(QObject* parent) : QObject(parent) {
 
 LockKeys::~LockKeys() {
   if (x11_ && qGuiApp) qGuiApp->removeNativeEventFilter(this);
-  delete x11_;
 }
 
 std::optional<bool> LockKeys::CapsLock() const {

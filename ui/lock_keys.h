@@ -5,6 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace calvanir::ui {
@@ -31,7 +32,7 @@ class LockKeys : public QObject, public QAbstractNativeEventFilter {
   void SetLocked(std::uint8_t lockedModifiers);
 
   struct X11;
-  X11* x11_ = nullptr;
+  std::unique_ptr<X11> x11_;
   std::uint8_t numLockMask_ = 0;  // the real modifier Num Lock is bound to; 0 when none
   std::optional<std::uint8_t> locked_;
 };
