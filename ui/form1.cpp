@@ -256,7 +256,7 @@ void Form1::SetUpStatusBar() {
   statusBar_->SetUpPanel(0, 800, StatusBar::Style::Date);
   statusBar_->AddPanel(500, StatusBar::Style::CapsLock, {}, Qt::AlignHCenter);
   statusBar_->AddPanel(500, StatusBar::Style::NumLock, {}, Qt::AlignHCenter);
-  statusBar_->AddPanel(4000, StatusBar::Style::Text, QString::fromLatin1(kStatusNotice),
+  statusBar_->AddPanel(4000, StatusBar::Style::Text, QString::fromUtf8(kStatusNotice),
                        Qt::AlignHCenter);
 }
 
