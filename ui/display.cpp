@@ -1,7 +1,6 @@
 #include "display.h"
 
 #include <QFontInfo>
-#include <QWidget>
 #include <cstdlib>
 
 namespace calvanir::ui {

@@ -1,7 +1,6 @@
 #include "status_bar.h"
 
 #include <QDateTime>
-#include <QLocale>
 #include <algorithm>
 #include <optional>
 
