@@ -45,8 +45,6 @@ enum class IntervalUnit { Days, Weeks, Months, Years };
 
 struct IntervalUnitInfo {
   IntervalUnit unit;
-  // The interval code the original platform's date functions took.
-  std::string_view code;
   // Follows the count directly in a result text: "3 day(s).".
   std::string_view suffix;
   // The largest count the shift tool takes; zero for Years, which it does not offer. The limits
@@ -55,10 +53,10 @@ struct IntervalUnitInfo {
 };
 
 inline constexpr IntervalUnitInfo kIntervalUnits[] = {
-    {IntervalUnit::Days, "d", " day(s).", 999999},
-    {IntervalUnit::Weeks, "ww", " week(s).", 99999},
-    {IntervalUnit::Months, "m", " month(s).", 9999},
-    {IntervalUnit::Years, "yyyy", " year(s).", 0},
+    {IntervalUnit::Days, " day(s).", 999999},
+    {IntervalUnit::Weeks, " week(s).", 99999},
+    {IntervalUnit::Months, " month(s).", 9999},
+    {IntervalUnit::Years, " year(s).", 0},
 };
 
 constexpr const IntervalUnitInfo& InfoOf(IntervalUnit unit) {

@@ -1,8 +1,7 @@
 // Failures that the calculation code answers differently from one another.
 //
-// Each carries the number the platform of the original program gave it, so that a failure keeps one
-// name and one number wherever it travels; `RangeRejected` (35773) is the date picker's refusal of
-// a value outside its allowed range.
+// Each has a name and a number that it keeps wherever it travels; `RangeRejected` (35773) is the
+// date picker's refusal of a value outside its allowed range.
 #pragma once
 
 #include <utility>

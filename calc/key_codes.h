@@ -1,5 +1,6 @@
-// The virtual-key codes the interval box's filter takes: the codes that the original platform
-// reported with each key press. The window maps its own key events to them.
+// The key codes the guards take are the Windows virtual-key codes: 48-57 for the digits of the main
+// row, 96-105 for the keypad's, 8 for Backspace, 46 for Delete, 93 for the context-menu key, and so
+// on. The window maps its own key events to them.
 #pragma once
 
 #include <cstdint>

@@ -57,7 +57,7 @@ TEST(CalendarAgainstQDate, RandomDifferencesAndShifts) {
     const IntervalUnit unit = kIntervalUnits[i % 4].unit;
     ASSERT_EQ(DateDifference(unit, ToDate(first), ToDate(last)),
               reference::Difference(unit, first, last))
-        << InfoOf(unit).code << ' ' << first.toString(Qt::ISODate).toStdString() << ' '
+        << InfoOf(unit).suffix << ' ' << first.toString(Qt::ISODate).toStdString() << ' '
         << last.toString(Qt::ISODate).toStdString();
 
     const IntervalUnit shiftUnit = kIntervalUnits[i % kShiftUnits].unit;
@@ -66,11 +66,11 @@ TEST(CalendarAgainstQDate, RandomDifferencesAndShifts) {
     const QDate expected = reference::Shift(shiftUnit, count, first);
     const Checked<CalendarDate> shifted = DateShift(shiftUnit, count, ToDate(first));
     if (expected < kFirst || expected > kLast) {
-      ASSERT_FALSE(shifted) << InfoOf(shiftUnit).code << ' ' << count << ' '
+      ASSERT_FALSE(shifted) << InfoOf(shiftUnit).suffix << ' ' << count << ' '
                             << first.toString(Qt::ISODate).toStdString();
     } else {
-      ASSERT_TRUE(shifted) << InfoOf(shiftUnit).code << ' ' << count;
-      ASSERT_EQ(ToQDate(*shifted), expected) << InfoOf(shiftUnit).code << ' ' << count << ' '
+      ASSERT_TRUE(shifted) << InfoOf(shiftUnit).suffix << ' ' << count;
+      ASSERT_EQ(ToQDate(*shifted), expected) << InfoOf(shiftUnit).suffix << ' ' << count << ' '
                                              << first.toString(Qt::ISODate).toStdString();
     }
   }

@@ -38,8 +38,8 @@ TEST_P(IntervalDifference, AllFourUnitsAndTheirNegation) {
   const int expected[] = {c.days, c.weeks, c.months, c.years};
   for (const IntervalUnitInfo& unit : kIntervalUnits) {
     const int want = expected[static_cast<int>(unit.unit)];
-    EXPECT_EQ(DateDifference(unit.unit, c.first.date(), c.last.date()), want) << unit.code;
-    EXPECT_EQ(DateDifference(unit.unit, c.last.date(), c.first.date()), -want) << unit.code;
+    EXPECT_EQ(DateDifference(unit.unit, c.first.date(), c.last.date()), want) << unit.suffix;
+    EXPECT_EQ(DateDifference(unit.unit, c.last.date(), c.first.date()), -want) << unit.suffix;
   }
 }
 
