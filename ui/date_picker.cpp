@@ -1,8 +1,16 @@
 #include "date_picker.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QRegularExpression>
+#include <QStyleOptionComboBox>
+#include <QTimer>
+#include <climits>
 
 #include "controls.h"
 
@@ -11,6 +19,12 @@ namespace {
 
 // The Julian day of day 0 of the count, 1899-12-30.
 constexpr qint64 kDayZeroJulian = 2415019;
+
+bool IsCalendarKey(const QKeyEvent& event) {
+  const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  return (event.key() == Qt::Key_F4 && modifiers == Qt::NoModifier) ||
+         (event.key() == Qt::Key_Down && modifiers == Qt::AltModifier);
+}
 
 }  // namespace
 
@@ -30,10 +44,21 @@ QString LocalDateFormat() {
   return format.replace(years, QStringLiteral("yyyy"));
 }
 
+QDate ParsePastedDate(const QString& text, const QString& format, const QLocale& locale) {
+  const QString trimmed = text.trimmed();
+  static const QRegularExpression iso{QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})$")};
+  if (const QRegularExpressionMatch ymd = iso.match(trimmed); ymd.hasMatch()) {
+    return {ymd.captured(1).toInt(), ymd.captured(2).toInt(), ymd.captured(3).toInt()};
+  }
+  if (const QDate date = locale.toDate(trimmed, format); date.isValid()) return date;
+  return QDate::fromString(trimmed, format);
+}
+
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
   setDateRange(ToQDate(FromCivil(kPickerFirst)), ToQDate(FromCivil(kPickerLast)));
   setCalendarPopup(true);
   setDisplayFormat(LocalDateFormat());
+  lineEdit()->installEventFilter(this);
   connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);
 }
 
@@ -43,14 +68,120 @@ Status DatePicker::SetValue(CalendarDate value) {
   return std::monostate{};
 }
 
+void DatePicker::PasteDate(const QString& text) {
+  const QDate pasted = ParsePastedDate(text, displayFormat(), locale());
+  if (!pasted.isValid() || !SetValue(FromQDate(pasted))) return QApplication::beep();
+  // Ready for typing, as after Tab: the new text left a bare caret behind.
+  if (hasFocus()) setSelectedSection(currentSection());
+}
+
 // The drop-down calendar costs more to build than the rest of the window: build it when the user
 // first reaches for it (a mouse press, or F4 or Alt+Down), not at start.
 void DatePicker::PrepareCalendar() {
   if (calendarReady_) return;
   calendarReady_ = true;
+  QCalendarWidget* calendar = calendarWidget();
   // Weeks begin on Sunday, as the week count does.
-  calendarWidget()->setFirstDayOfWeek(Qt::Sunday);
-  calendarWidget()->setGridVisible(true);
+  calendar->setFirstDayOfWeek(Qt::Sunday);
+  calendar->setGridVisible(true);
+  connect(calendar, &QCalendarWidget::clicked, this, [this] { dayPicked_ = true; });
+  connect(calendar, &QCalendarWidget::activated, this, [this] { dayPicked_ = true; });
+  calendar->window()->installEventFilter(this);
+  calendarClosed_ = new QTimer(this);
+  calendarClosed_->setSingleShot(true);
+  calendarClosed_->setInterval(0);
+  connect(calendarClosed_, &QTimer::timeout, this, [this] {
+    if (!dayPicked_) setDate(dateBeforeCalendar_);
+  });
+}
+
+void DatePicker::OpenCalendar() {
+  if (isReadOnly()) return;
+  PrepareCalendar();
+  // QDateEdit opens its calendar only from a press on its arrow: press it there.
+  QStyleOptionComboBox arrowOption;
+  arrowOption.initFrom(this);
+  arrowOption.editable = true;
+  arrowOption.frame = hasFrame();
+  arrowOption.subControls = QStyle::SC_All;
+  const QPoint arrow =
+      style()
+          ->subControlRect(QStyle::CC_ComboBox, &arrowOption, QStyle::SC_ComboBoxArrow, this)
+          .center();
+  QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QDateEdit::mousePressEvent(&press);
+}
+
+bool DatePicker::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lineEdit()) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseMove:
+        return EditorMouseEvent(static_cast<QMouseEvent*>(event));
+      default:
+        return false;
+    }
+  }
+  // The drop-down calendar. QDateEdit follows the keys that move through it day by day, and keeps
+  // where they stopped even on Escape: closed without a day picked, it goes back to the date it
+  // opened on. Decided once the close has run its course, since the pick is reported after it.
+  if (event->type() == QEvent::Show) {
+    dateBeforeCalendar_ = date();
+    dayPicked_ = false;
+  } else if (event->type() == QEvent::Hide) {
+    calendarClosed_->start();
+  }
+  return false;
+}
+
+// The editor's own mouse handling places a caret between the digits, where typing goes nowhere: a
+// left click selects the section under the pointer instead, and a middle click pastes a whole date.
+bool DatePicker::EditorMouseEvent(QMouseEvent* event) {
+  const bool left = event->button() == Qt::LeftButton;
+  const bool middle = event->button() == Qt::MiddleButton;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (left) {
+        if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+        SelectSectionAt(lineEdit()->cursorPositionAt(event->position().toPoint()));
+      }
+      return left || middle;
+    case QEvent::MouseButtonRelease:
+      if (middle && QApplication::clipboard()->supportsSelection())
+        PasteDate(QApplication::clipboard()->text(QClipboard::Selection));
+      return middle;
+    default:  // a move: no dragging a selection across the sections
+      return event->buttons().testFlag(Qt::LeftButton);
+  }
+}
+
+// The sections are the runs of digits in the text, in order: the one nearest to the position.
+void DatePicker::SelectSectionAt(int cursorPosition) {
+  const QString text = lineEdit()->text();
+  int nearest = 0, nearestDistance = INT_MAX, index = 0;
+  for (int start = 0; start < text.size(); ++index) {
+    while (start < text.size() && !text[start].isDigit())
+      ++start;
+    if (start == text.size()) break;
+    int end = start;
+    while (end < text.size() && text[end].isDigit())
+      ++end;
+    const int distance = cursorPosition < start ? start - cursorPosition
+                         : cursorPosition > end ? cursorPosition - end
+                                                : 0;
+    if (distance < nearestDistance) {
+      nearest = index;
+      nearestDistance = distance;
+    }
+    start = end;
+  }
+  clickedSection_ = nearest;
+  setCurrentSectionIndex(nearest);
+  setSelectedSection(currentSection());
 }
 
 void DatePicker::mousePressEvent(QMouseEvent* event) {
@@ -59,11 +190,54 @@ void DatePicker::mousePressEvent(QMouseEvent* event) {
 }
 
 void DatePicker::keyPressEvent(QKeyEvent* event) {
-  PrepareCalendar();
+  if (IsCalendarKey(*event)) return OpenCalendar();
+  if (event->matches(QKeySequence::Paste)) return PasteDate(QApplication::clipboard()->text());
   QDateEdit::keyPressEvent(event);
 }
 
+// A wheel turned while the pointer merely passes over a picker must not change a date the user
+// never chose: without the focus, the wheel is left to the window.
+void DatePicker::wheelEvent(QWheelEvent* event) {
+  if (!hasFocus()) return event->ignore();
+  QDateEdit::wheelEvent(event);
+}
+
+// The editor's menu with its Paste taking a whole date, and the stepping of the selected section.
+void DatePicker::contextMenuEvent(QContextMenuEvent* event) {
+  const QPointer<QMenu> menu = lineEdit()->createStandardContextMenu();  // a child of the editor
+  for (QAction* action : menu->actions()) {
+    // Found by the editor's own wording, in the user's language.
+    if (!action->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+    action->disconnect(lineEdit());
+    connect(action, &QAction::triggered, this,
+            [this] { PasteDate(QApplication::clipboard()->text()); });
+  }
+  menu->addSeparator();
+  QAction* up = menu->addAction(tr("&Step up"));
+  up->setEnabled(stepEnabled().testFlag(StepUpEnabled));
+  QAction* down = menu->addAction(tr("Step &down"));
+  down->setEnabled(stepEnabled().testFlag(StepDownEnabled));
+  const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                : mapToGlobal(rect().center());
+  const QAction* chosen = menu->exec(at);
+  if (!menu) return;  // the window was closed under the menu
+  if (chosen == up) stepBy(1);
+  if (chosen == down) stepBy(-1);
+  delete menu;
+}
+
+// A click into an inactive window can arrive before the window's activation, whose focus would
+// select the first section in place of the one clicked.
+void DatePicker::focusInEvent(QFocusEvent* event) {
+  QDateEdit::focusInEvent(event);
+  if (event->reason() == Qt::ActiveWindowFocusReason && clickedSection_ >= 0) {
+    setCurrentSectionIndex(clickedSection_);
+    setSelectedSection(currentSection());
+  }
+}
+
 void DatePicker::focusOutEvent(QFocusEvent* event) {
+  clickedSection_ = -1;
   QDateEdit::focusOutEvent(event);
   emit validate();
 }

@@ -1,18 +1,22 @@
-// The Caps Lock and Num Lock panels on a real X server: the states are read at start and follow
-// changes made by another client, while the window need not have the focus.
+// What needs a real X server: the Caps Lock and Num Lock panels, whose states are read at start and
+// follow changes made by another client while the window need not have the focus, and the primary
+// selection that a middle click pastes.
 #include <xcb/xcb.h>
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
+#include "date_picker.h"
 #include "form1.h"
 #include "status_bar.h"
 
-class LockKeysX11Test : public QObject {
+class X11Test : public QObject {
   Q_OBJECT
 
   // Another X client, as a keyboard or another program would be.
@@ -63,7 +67,25 @@ class LockKeysX11Test : public QObject {
     SetLocked(static_cast<std::uint8_t>(mask), false);
     QTRY_VERIFY(!label->isEnabled());
   }
+
+  void middleClickPastesADateIntoAPicker_data() {
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QDate>("after");
+    QTest::newRow("a date") << "2024-03-15" << QDate(2024, 3, 15);
+    QTest::newRow("no date") << "15 March" << QDate(2003, 3, 14);
+  }
+  void middleClickPastesADateIntoAPicker() {
+    QFETCH(QString, selection);
+    QFETCH(QDate, after);
+    calvanir::ui::DatePicker picker;
+    picker.setDate(QDate(2003, 3, 14));
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    QApplication::clipboard()->setText(selection, QClipboard::Selection);
+    QTest::mouseClick(picker.findChild<QLineEdit*>(), Qt::MiddleButton);
+    QCOMPARE(picker.date(), after);
+  }
 };
 
-QTEST_MAIN(LockKeysX11Test)
-#include "lock_keys_x11_test.moc"
+QTEST_MAIN(X11Test)
+#include "x11_test.moc"
