@@ -28,6 +28,23 @@ void ShowLockState(QLabel* label, const char* name, std::optional<bool> on) {
 
 }  // namespace
 
+qint64 MsecsToNextDateCheck(const QDateTime& now) {
+  constexpr qint64 kSecond = 1'000, kMinute = 60'000;
+  const QDate today = now.date();
+  if (now.addMSecs(kMinute).date() == today) return kMinute;
+  // The date changes within the minute: find the first millisecond of the new one.
+  qint64 before = 0, after = kMinute;
+  while (after - before > 1) {
+    const qint64 middle = before + (after - before) / 2;
+    if (now.addMSecs(middle).date() == today) {
+      before = middle;
+    } else {
+      after = middle;
+    }
+  }
+  return std::max(after, kSecond);
+}
+
 StatusBar::StatusBar(QWidget* parent)
     : QFrame(parent), lockKeys_(new LockKeys(this)), dateTimer_(new QTimer(this)) {
   panels_.push_back({NewPanel(this), Style::Text, 0});
@@ -72,7 +89,8 @@ void StatusBar::Refresh() {
       case Style::Text:
         break;
       case Style::Date:
-        panel.label->setText(QDate::currentDate().toString(LocalDateFormat()));
+        // In the locale's digits, as the pickers write them.
+        panel.label->setText(locale().toString(clock_().date(), LocalDateFormat()));
         break;
       case Style::CapsLock:
         ShowLockState(panel.label, "CAPS", lockKeys_->CapsLock());
@@ -84,13 +102,21 @@ void StatusBar::Refresh() {
   }
 }
 
-// The date panel rolls over at midnight. Checking at least once a minute also catches a clock that
-// was set by hand or a machine that slept through midnight.
+bool StatusBar::DateFits() const {
+  return std::all_of(panels_.begin(), panels_.end(), [](const PanelState& panel) {
+    return panel.style != Style::Date ||
+           panel.label->minimumSizeHint().width() <= panel.label->width();
+  });
+}
+
+void StatusBar::SetClock(Clock clock) {
+  clock_ = std::move(clock);
+  Refresh();
+  if (dateTimer_->isActive()) ScheduleDateCheck();
+}
+
 void StatusBar::ScheduleDateCheck() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDateTime midnight{now.date().addDays(1), QTime{0, 0}};
-  const qint64 untilMidnight = now.msecsTo(midnight) + 50;
-  dateTimer_->start(static_cast<int>(std::min<qint64>(untilMidnight, 60'000)));
+  dateTimer_->start(static_cast<int>(MsecsToNextDateCheck(clock_())));
 }
 
 }  // namespace calvanir::ui

@@ -2,14 +2,23 @@
 // not the window shows them whole. A panel shows a fixed text, today's date, or a lock key's state.
 #pragma once
 
+#include <QDateTime>
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 namespace calvanir::ui {
 
 class LockKeys;
+
+// Milliseconds from `now` until the date panel should look at the date again: at the first instant
+// of the next local date in `now`'s time zone, or in a minute if that is later, so that a clock set
+// by hand or a machine that slept through midnight is caught up with. Where the clock jumps over
+// midnight, the next date begins at the jump (01:00, say), not at a midnight that never comes.
+// Never less than a second.
+qint64 MsecsToNextDateCheck(const QDateTime& now);
 
 class StatusBar : public QFrame {
   Q_OBJECT
@@ -32,8 +41,15 @@ class StatusBar : public QFrame {
     return panels_[static_cast<std::size_t>(index)].widthTwips;
   }
 
+  // Whether the date panel shows the whole date in the current font.
+  bool DateFits() const;
+
   // Shows the states anew; run when the lock keys change and at midnight.
   void Refresh();
+
+  // Where the date panel reads the date and time; the system clock in local time unless replaced.
+  using Clock = std::function<QDateTime()>;
+  void SetClock(Clock clock);
 
  private:
   struct PanelState {
@@ -47,6 +63,7 @@ class StatusBar : public QFrame {
   std::vector<PanelState> panels_;
   LockKeys* lockKeys_;
   QTimer* dateTimer_;
+  Clock clock_ = &QDateTime::currentDateTime;
 };
 
 }  // namespace calvanir::ui
