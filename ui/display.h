@@ -1,17 +1,18 @@
 #pragma once
 
 #include <QFont>
+#include <optional>
+#include <string>
 
 namespace calvanir::ui {
 
-// Whether Qt can open a window: a display to show it on, or a platform chosen by hand (offscreen,
-// for tests and screenshots).
-bool HasDisplay();
+// Why Qt could not open a window on the platforms it would try (QT_QPA_PLATFORM, or Wayland or X11
+// as the session says), in one sentence: "Calvanir could not open a window: no X server at :59.".
+// Empty when one of them can be reached, or when a platform other than X11 and Wayland is chosen
+// (offscreen, for tests and screenshots), which Qt is left to judge.
+std::optional<std::string> DisplayProblem();
 
-// Arial Narrow, 8.25 points, or its metric-compatible stand-in Liberation Sans Narrow.
+// Arial Narrow, 8.25 points, or the nearest narrow sans face installed.
 QFont WindowFont();
-
-// Whether the window font resolved to a narrow face; false when neither font is installed.
-bool WindowFontIsNarrow();
 
 }  // namespace calvanir::ui

@@ -9,11 +9,9 @@
 #endif
 
 int main(int, char** argv) {
-  if (!calvanir::ui::HasDisplay()) {
-    std::fputs(
-        "Calvanir needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are "
-        "unset).\n",
-        stderr);
+  // Qt aborts where it finds no display; say instead, in one sentence, what was tried.
+  if (const std::optional<std::string> problem = calvanir::ui::DisplayProblem()) {
+    std::fprintf(stderr, "%s\n", problem->c_str());
     return 1;
   }
   // The program takes no command line: Qt is given only the program's name.
@@ -22,12 +20,6 @@ int main(int, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Calvanir"));
   QApplication::setApplicationVersion(QStringLiteral("2.0"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.calvanir.Calvanir"));
-  if (!calvanir::ui::WindowFontIsNarrow()) {
-    std::fputs(
-        "calvanir: neither Arial Narrow nor Liberation Sans Narrow is installed "
-        "(Debian package fonts-liberation); the window's texts may not fit.\n",
-        stderr);
-  }
 
   calvanir::ui::Form1 form;
   form.show();
