@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libxcb-xkb-dev
   # tests, fuzzing, benchmarks
   libgtest-dev libbenchmark-dev libicu-dev clang libclang-rt-14-dev xvfb xauth
+  # the time zones the date panel is tested in, and a font set-up without a narrow face
+  tzdata fonts-dejavu-core
   # the window's narrow font
   fonts-liberation
   # hygiene and packaging

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -8,6 +9,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
 #include <vector>
 
@@ -27,7 +30,7 @@ constexpr const char* kCaption = "Calvanir  2.0        ";
 constexpr int kClientWidthTwips = 4320;
 constexpr int kClientHeightTwips = 6105;
 
-enum class Kind { Frame, Label, Picker, TextBox, Button, Option, StatusBar };
+enum class Kind { Frame, Label, Picker, TextBox, ResultBox, Button, Option, StatusBar };
 
 struct ControlRow {
   const char* name;
@@ -47,10 +50,10 @@ constexpr ControlRow kControls[] = {
   {"Label2",     Kind::Label,     "Last Date",  1680,  360,  615, 255,  5, "Frame1", nullptr},
   {"DTPicker2",  Kind::Picker,    nullptr,      1680,  600, 1095, 375,  3, "Frame1", "Last Date"},
   {"Frame4",     Kind::Frame,     "Results",    3000,    0, 1335, 2775, 13, nullptr, nullptr},
-  {"Text1",      Kind::TextBox,   nullptr,      3120,  240, 1095, 375, 10, nullptr, "Days result"},
-  {"Text2",      Kind::TextBox,   nullptr,      3120,  720, 1095, 375, 11, nullptr, "Weeks result"},
-  {"Text3",      Kind::TextBox,   nullptr,      3120, 1200, 1095, 375, 12, nullptr, "Months result"},
-  {"Text4",      Kind::TextBox,   nullptr,      3120, 1680, 1095, 375, 15, "Frame4", "Years result"},
+  {"Text1",      Kind::ResultBox, nullptr,      3120,  240, 1095, 375, 10, nullptr, "Days result"},
+  {"Text2",      Kind::ResultBox, nullptr,      3120,  720, 1095, 375, 11, nullptr, "Weeks result"},
+  {"Text3",      Kind::ResultBox, nullptr,      3120, 1200, 1095, 375, 12, nullptr, "Months result"},
+  {"Text4",      Kind::ResultBox, nullptr,      3120, 1680, 1095, 375, 15, "Frame4", "Years result"},
   {"Command1",   Kind::Button,    "Calculate",  3240, 2160,  855, 495, 14, nullptr, "Calculate the interval"},
   {"Frame8",     Kind::Frame,     nullptr,         0, 2760, 4335, 135, 23, nullptr, nullptr},
   {"Frame3",     Kind::Frame,     "Add/Subtract An Interval", 0, 3000, 2895, 1335, 6, nullptr, nullptr},
@@ -72,6 +75,51 @@ constexpr ControlRow kControls[] = {
 };
 // clang-format on
 
+// A result box: read-only, and showing its text from the first character whenever it is not in
+// use, so that the sign and every digit stay in view where the text is wider than the box (the
+// suffix may be cut). The tooltip holds the whole text.
+class ResultBox : public QLineEdit {
+ public:
+  explicit ResultBox(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+      setToolTip(text);
+      setCursorPosition(0);
+    });
+  }
+
+ protected:
+  // Tab selects the whole text with the caret, and so the view, at its end: select it from the end
+  // instead.
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    const int length = static_cast<int>(text().size());
+    if (hasSelectedText() && selectedText() == text()) setSelection(length, -length);
+  }
+  // A selection survives a menu or another window, for its Copy; otherwise back to the start.
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+      setCursorPosition(0);
+  }
+};
+
+// Enter presses a focused button as Space does, without making it a default button: Enter anywhere
+// else keeps its own meaning.
+class CommandButton : public QPushButton {
+ public:
+  CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setAutoDefault(false);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) return click();
+    QPushButton::keyPressEvent(event);
+  }
+};
+
 const ControlRow& RowOf(const char* name) {
   return *std::find_if(std::begin(kControls), std::end(kControls),
                        [name](const ControlRow& row) { return qstrcmp(row.name, name) == 0; });
@@ -88,14 +136,53 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
       return new DatePicker(parent);
     case Kind::TextBox:
       return new QLineEdit(parent);
+    case Kind::ResultBox:
+      return new ResultBox(parent);
     case Kind::Button:
-      return new QPushButton(caption, parent);
+      return new CommandButton(caption, parent);
     case Kind::Option:
       return new QRadioButton(caption, parent);
     case Kind::StatusBar:
       return new StatusBar(parent);
   }
   return nullptr;
+}
+
+// Whether the control shows the whole of its caption, dates or text in its current font.
+bool ShowsWholeText(Kind kind, QWidget* control) {
+  switch (kind) {
+    case Kind::Frame:
+      return static_cast<const Frame*>(control)->CaptionFits();
+    case Kind::Picker:  // Qt's own measure of the widest date of the picker's range
+      return control->sizeHint().width() <= control->width();
+    case Kind::Label:
+    case Kind::TextBox:
+    case Kind::ResultBox:
+      return control->minimumSizeHint().width() <= control->width();
+    case Kind::Button:
+    case Kind::Option: {
+      const auto* button = static_cast<const QAbstractButton*>(control);
+      QStyleOptionButton option;
+      option.initFrom(button);
+      option.text = button->text();
+      // A button's caption is centred in its contents; an option's starts after the indicator and
+      // may run on to the option's edge. A text's advance ends in the last glyph's side bearing,
+      // about a pixel of blank, which the edge may cut.
+      if (kind == Kind::Button) {
+        return button->fontMetrics().horizontalAdvance(button->text()) <=
+               button->style()
+                   ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                   .width();
+      }
+      const QRect contents =
+          button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+      return contents.left() + button->fontMetrics().horizontalAdvance(button->text()) - 1 <=
+             button->width();
+    }
+    case Kind::StatusBar:
+      return static_cast<const StatusBar*>(control)->DateFits();
+  }
+  return true;
 }
 
 bool TakesFocus(Kind kind) {
@@ -108,6 +195,11 @@ class KeyDownFilter : public QObject {
       : QObject(parent), handler_(std::move(handler)) {}
 
   bool eventFilter(QObject*, QEvent* event) override {
+    // X11 and Wayland report the context-menu key twice: first as a request for the context menu,
+    // then as the key itself. The key is answered like any other; the request is dropped, or its
+    // menu would take the key. A right click still opens the menu, for its Copy.
+    if (event->type() == QEvent::ContextMenu)
+      return static_cast<const QContextMenuEvent&>(*event).reason() != QContextMenuEvent::Mouse;
     if (event->type() != QEvent::KeyPress) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (IsFocusKey(key)) return false;
@@ -138,6 +230,7 @@ Form1::Form1(QWidget* parent)
   BuildControls();
   Wire();
   calculator_.StartUp();
+  FitFont();
   pickers_[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -190,12 +283,22 @@ void Form1::BuildControls() {
   command1_ = Find<QPushButton>("Command1");
   command2_ = Find<QPushButton>("Command2");
   statusBar_ = Find<StatusBar>("StatusBar1");
+}
 
-  // The result boxes are written by the count alone: no typing, pasting or dropping into them.
-  for (QLineEdit* result : {texts_[0], texts_[1], texts_[2], texts_[3]})
-    result->setReadOnly(true);
-  for (QPushButton* button : {command1_, command2_})
-    button->setAutoDefault(false);
+// The window is laid out for Arial Narrow. Another face may be wider where it is missing: step the
+// size down until every caption, date and text shows whole again.
+void Form1::FitFont() {
+  constexpr double kSmallestPointSize = 6;
+  const auto allShowWhole = [this] {
+    return std::all_of(std::begin(kControls), std::end(kControls), [this](const ControlRow& row) {
+      return ShowsWholeText(row.kind, Find<QWidget>(row.name));
+    });
+  };
+  QFont fitted = font();
+  while (!allShowWhole() && fitted.pointSizeF() > kSmallestPointSize) {
+    fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    setFont(fitted);
+  }
 }
 
 void Form1::OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler) {

@@ -49,6 +49,7 @@ class Form1 : public QWidget, public Controls {
  private:
   void BuildControls();
   void Wire();
+  void FitFont();
   // Runs `handler` with the virtual-key code of every key pressed in `box`; the key reaches the box
   // only when the handler says so. Tab and Shift+Tab are left to move the focus.
   void OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler);

@@ -15,6 +15,10 @@ Frame::Frame(const QString& caption, QWidget* parent) : QWidget(parent), caption
   setAccessibleName(caption);
 }
 
+bool Frame::CaptionFits() const {
+  return kCaptionIndent + fontMetrics().horizontalAdvance(caption_) + kCaptionPadding <= width();
+}
+
 // Drawn here rather than by QGroupBox: the Fusion style draws a group box from an image, and
 // reading the first one loads every image plugin Qt has, which costs the window a few milliseconds
 // at start.

@@ -14,6 +14,8 @@ class Frame : public QWidget {
   explicit Frame(const QString& caption, QWidget* parent = nullptr);
 
   QString Caption() const { return caption_; }
+  // Whether the caption shows whole on the top edge in the current font.
+  bool CaptionFits() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,5 @@
 // The window through real key and mouse events on the offscreen platform.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -11,7 +12,10 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTimeZone>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "date_picker.h"
@@ -37,6 +41,51 @@ class Form1Test : public QObject {
     return control;
   }
   QLineEdit* Box(const char* name) { return Control<QLineEdit>(name); }
+  // The default locale for the lifetime of the scope.
+  struct LocaleScope {
+    explicit LocaleScope(const char* locale) {
+      QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+    }
+    ~LocaleScope() { QLocale::setDefault(QLocale::system()); }
+  };
+  // A picker of its own, made in `locale`, with its date, beside a box that has the focus.
+  struct LocalPicker {
+    LocaleScope scope;  // first, so that the window is made in the locale
+    QWidget window;
+    DatePicker* picker;
+    LocalPicker(const char* locale, QDate date) : scope(locale) {
+      picker = new DatePicker(&window);
+      picker->setGeometry(8, 8, 73, 25);
+      picker->setDate(date);
+      auto* other = new QLineEdit(&window);
+      other->setGeometry(8, 40, 73, 25);
+      window.show();
+      if (!QTest::qWaitForWindowActive(&window)) qFatal("the picker's window never became active");
+      other->setFocus();
+    }
+    QLineEdit* Editor() const { return picker->findChild<QLineEdit*>(); }
+  };
+
+  // The middle of the day, month or year in the picker's editor, where a click lands on it.
+  static QPoint SectionCentre(const LocalPicker& local, QDateTimeEdit::Section section) {
+    int index = 0;
+    while (local.picker->sectionAt(index) != section)
+      ++index;
+    QLineEdit* editor = local.Editor();
+    static const QRegularExpression digits{QStringLiteral("[0-9]+")};
+    auto runs = digits.globalMatch(editor->text());
+    for (int i = 0; i < index; ++i)
+      runs.next();
+    const QRegularExpressionMatch run = runs.next();
+    const auto x = [editor](int position) {
+      editor->setCursorPosition(position);
+      return editor->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    const QPoint centre{(x(run.capturedStart()) + x(run.capturedEnd())) / 2, editor->height() / 2};
+    editor->setCursorPosition(0);
+    return centre;
+  }
+
   QString FocusName() const {
     QWidget* focus = QApplication::focusWidget();
     while (focus && focus->objectName().isEmpty())
@@ -321,12 +370,248 @@ class Form1Test : public QObject {
     QCOMPARE(form->Calculator().Values().LastDate, FromQDate(last->date()));
   }
 
-  void dropDownCalendarStartsOnSunday() {
+  // Each step clicks a section, the first into a picker without the focus, and types its digits.
+  void clickSelectsTheSectionUnderThePointer_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("steps");  // section letter (d, M, y), then the digits typed
+    QTest::addColumn<QDate>("after");        // from 2003-03-14, once Tab has left the picker
+    QTest::newRow("month-day-year: year") << "en_US" << QStringList{"y1987"} << QDate(1987, 3, 14);
+    QTest::newRow("month-day-year: month, then day")
+        << "en_US" << QStringList{"M7", "d25"} << QDate(2003, 7, 25);
+    QTest::newRow("day-month-year: month, then year")
+        << "de_DE" << QStringList{"M07", "y1999"} << QDate(1999, 7, 14);
+    QTest::newRow("day-month-year: day") << "en_GB" << QStringList{"d25"} << QDate(2003, 3, 25);
+    QTest::newRow("year-month-day: day, then month")
+        << "ja_JP" << QStringList{"d25", "M11"} << QDate(2003, 11, 25);
+  }
+  void clickSelectsTheSectionUnderThePointer() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, steps);
+    QFETCH(QDate, after);
+    const LocalPicker local(qPrintable(locale), QDate(2003, 3, 14));
+    const std::map<QChar, QDateTimeEdit::Section> sections = {{'d', QDateTimeEdit::DaySection},
+                                                              {'M', QDateTimeEdit::MonthSection},
+                                                              {'y', QDateTimeEdit::YearSection}};
+    std::vector<QPoint> centres;
+    for (const QString& step : steps)
+      centres.push_back(SectionCentre(local, sections.at(step[0])));
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+      QTest::mouseClick(local.Editor(), Qt::LeftButton, {}, centres[i]);
+      QVERIFY(local.picker->hasFocus());
+      QTest::keyClicks(local.picker, steps[static_cast<qsizetype>(i)].mid(1));
+    }
+    QTest::keyClick(local.picker, Qt::Key_Tab);
+    QCOMPARE(local.picker->date(), after);
+  }
+
+  void resultBoxesShowTheStartOfTheirText() {
+    Control<DatePicker>("DTPicker1")->setDate(QDate(9999, 12, 31));
+    Control<DatePicker>("DTPicker2")->setDate(QDate(1000, 1, 1));
+    QTest::mouseClick(Control("Command1"), Qt::LeftButton);
+    Control("Command1")->setFocus();
+    // Text4 after a click, then Tab selecting the whole of it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(FocusName(), "Text4");
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
+      QLineEdit* box = Box(name);
+      QVERIFY(box->text().startsWith('-'));
+      QCOMPARE(box->toolTip(), box->text());
+      box->repaint();  // where the box scrolls its text to
+      const int caretLeft = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+      QVERIFY2(caretLeft < box->width() / 4,
+               qPrintable(QStringLiteral("%1 at %2").arg(name).arg(caretLeft)));
+    }
+    QCOMPARE(Box("Text4")->selectedText(), Box("Text4")->text());
+  }
+
+  void enterPressesOnlyAFocusedCalculate_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text1");  // the days result afterwards
+    QTest::addColumn<QDate>("resulting");
+    QTest::newRow("Return on the upper Calculate")
+        << "Command1" << int(Qt::Key_Return) << 0 << "365 day(s)." << QDate(2003, 3, 12);
+    QTest::newRow("keypad Enter on the lower Calculate")
+        << "Command2" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "0" << QDate(2003, 3, 16);
+    QTest::newRow("Return in a picker")
+        << "DTPicker1" << int(Qt::Key_Return) << 0 << "0" << QDate(2003, 3, 12);
+  }
+  void enterPressesOnlyAFocusedCalculate() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text1);
+    QFETCH(QDate, resulting);
+    Control<DatePicker>("DTPicker1")->setDate(QDate(2003, 3, 11));
+    Control<DatePicker>("DTPicker2")->setDate(QDate(2004, 3, 10));
+    Control<DatePicker>("DTPicker3")->setDate(QDate(2003, 3, 14));
+    Control<DatePicker>("DTPicker4")->setDate(QDate(2003, 3, 12));
+    form->SetText(TextBox::Text5, "2");
+    Control(qPrintable(focus))->setFocus();
+    QTest::keyClick(Control(qPrintable(focus)), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(Box("Text1")->text(), text1);
+    QCOMPARE(Control<DatePicker>("DTPicker4")->date(), resulting);
+    QVERIFY(messages.isEmpty());
+  }
+
+  void wheelStepsOnlyAFocusedPicker() {
+    DatePicker* first = Control<DatePicker>("DTPicker1");
+    first->setDate(QDate(2003, 3, 14));
+    Box("Text5")->setFocus();
+    const auto turnTheWheel = [first] {
+      const QPointF centre = first->rect().center();
+      QWheelEvent notch(centre, first->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(first, &notch);
+    };
+    turnTheWheel();
+    QCOMPARE(first->date(), QDate(2003, 3, 14));
+    first->setFocus();
+    turnTheWheel();
+    QVERIFY(first->date() != QDate(2003, 3, 14));
+    QCOMPARE(form->Calculator().Values().FirstDate, FromQDate(first->date()));
+  }
+
+  void dropDownCalendar_data() {
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QDate>("after");  // from 2003-03-14 with the days moved on to the 12th
+    QTest::newRow("mouse, Escape") << "mouse"
+                                   << "Escape" << QDate(2003, 3, 14);
+    QTest::newRow("F4, Escape") << "F4"
+                                << "Escape" << QDate(2003, 3, 14);
+    QTest::newRow("Alt+Down, Enter") << "Alt+Down"
+                                     << "Enter" << QDate(2003, 3, 12);
+    QTest::newRow("F4, a click on the 13th") << "F4"
+                                             << "click" << QDate(2003, 3, 13);
+  }
+  void dropDownCalendar() {
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    QFETCH(QDate, after);
     DatePicker* picker = Control<DatePicker>("DTPicker3");
-    QTest::mouseClick(picker, Qt::LeftButton, {},
-                      QPoint(picker->width() - 6, picker->height() / 2));
-    QCOMPARE(picker->calendarWidget()->firstDayOfWeek(), Qt::Sunday);
-    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    picker->setDate(QDate(2003, 3, 14));
+    picker->setFocus();
+    if (open == "mouse") {
+      QTest::mouseClick(picker, Qt::LeftButton, {},
+                        QPoint(picker->width() - 6, picker->height() / 2));
+    } else {
+      QTest::keyClick(picker, open == "F4" ? Qt::Key_F4 : Qt::Key_Down,
+                      open == "F4" ? Qt::NoModifier : Qt::AltModifier);
+    }
+    QWidget* popup = QApplication::activePopupWidget();
+    QVERIFY(popup && popup->isVisible());
+    QCalendarWidget* calendar = picker->calendarWidget();
+    QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
+    QWidget* days = QApplication::focusWidget();
+    QVERIFY(days && calendar->isAncestorOf(days));
+    QTest::keyClick(days, Qt::Key_Left);
+    QTest::keyClick(days, Qt::Key_Left);
+    if (close == "click") {
+      auto* view = calendar->findChild<QAbstractItemView*>();
+      const QModelIndex twelfth = view->currentIndex();
+      const QModelIndex thirteenth = twelfth.siblingAtColumn(twelfth.column() + 1);
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                        view->visualRect(thirteenth).center());
+    } else {
+      QTest::keyClick(days, close == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+    }
+    QTRY_VERIFY(!popup->isVisible());
+    QTest::qWait(10);  // whatever the close left to do
+    QCOMPARE(picker->date(), after);
+    QCOMPARE(form->Calculator().Values().BaseDate, FromQDate(after));
+  }
+
+  void menuKeyIsAnsweredLikeAnyKey_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("result box") << "Text2"
+                                << "Read only.";
+    QTest::newRow("interval box") << "Text5"
+                                  << "Please enter a number.";
+  }
+  void menuKeyIsAnsweredLikeAnyKey() {
+    QFETCH(QString, box);
+    QFETCH(QString, message);
+    QLineEdit* target = Box(qPrintable(box));
+    target->setText("12");
+    messages.clear();
+    target->setFocus();
+    // As X11 and Wayland deliver the context-menu key: a request for a menu, then the key itself.
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                              target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &request);
+    QTest::keyClick(target, Qt::Key_Menu);
+    QCOMPARE(messages, QStringList{message});
+    QCOMPARE(target->text(), "0");
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+
+    // A right click still opens the menu, whose Copy takes a result out.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(target, &rightClick);
+    QWidget* menu = QApplication::activePopupWidget();
+    QVERIFY(qobject_cast<QMenu*>(menu));
+    menu->close();
+  }
+
+  void pasteADateIntoAPicker_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("clipboard");  // "shown": 2024-03-15 as the picker shows it
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QDate>("after");  // from 2003-03-14
+    const QDate unchanged{2003, 3, 14}, pasted{2024, 3, 15};
+    QTest::newRow("ISO, white space around") << "en_US"
+                                             << " 2024-03-15\n"
+                                             << "keys" << pasted;
+    QTest::newRow("ISO, menu") << "ja_JP"
+                               << "2024-03-15"
+                               << "menu" << pasted;
+    QTest::newRow("as shown") << "de_DE"
+                              << "shown"
+                              << "keys" << pasted;
+    QTest::newRow("as shown, Arabic-Indic digits, menu") << "ar_EG"
+                                                         << "shown"
+                                                         << "menu" << pasted;
+    QTest::newRow("another order") << "en_US"
+                                   << "15.03.2024"
+                                   << "keys" << unchanged;
+    QTest::newRow("not a date") << "en_US"
+                                << "soon"
+                                << "menu" << unchanged;
+    QTest::newRow("no such day") << "en_US"
+                                 << "2023-02-29"
+                                 << "keys" << unchanged;
+    QTest::newRow("before the range") << "en_US"
+                                      << "0999-12-31"
+                                      << "keys" << unchanged;
+  }
+  void pasteADateIntoAPicker() {
+    QFETCH(QString, locale);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, how);
+    QFETCH(QDate, after);
+    const LocalPicker local(qPrintable(locale), QDate(2003, 3, 14));
+    if (clipboard == "shown")
+      clipboard =
+          local.picker->locale().toString(QDate(2024, 3, 15), local.picker->displayFormat());
+    QApplication::clipboard()->setText(clipboard);
+    local.picker->setFocus();
+    if (how == "keys") {
+      QTest::keyClick(local.picker, Qt::Key_V, Qt::ControlModifier);
+    } else {
+      QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* action : menu->actions()) {
+          if (action->text().startsWith("&Paste")) action->trigger();
+        }
+        menu->close();
+      });
+      QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+      QApplication::sendEvent(local.picker, &rightClick);
+    }
+    QCOMPARE(local.picker->date(), after);
   }
 
   void statusBarPanels() {
@@ -352,6 +637,74 @@ class Form1Test : public QObject {
     // Offscreen there is no keyboard state to read: the lock panels stay empty rather than guess.
     QCOMPARE(bar->Panel(1)->text(), "");
     QCOMPARE(bar->Panel(2)->text(), "");
+  }
+
+  void statusBarWritesTheDateAsThePickersDo_data() {
+    QTest::addColumn<QString>("locale");
+    for (const char* locale : {"en_US", "de_DE", "ja_JP", "ar_EG"})
+      QTest::newRow(locale) << locale;
+  }
+  void statusBarWritesTheDateAsThePickersDo() {
+    QFETCH(QString, locale);
+    const LocalPicker local(qPrintable(locale), QDate(2024, 3, 15));
+    StatusBar bar;
+    bar.SetClock([] { return QDateTime(QDate(2024, 3, 15), QTime(12, 0)); });
+    bar.SetUpPanel(0, 800, StatusBar::Style::Date);
+    QCOMPARE(bar.Panel(0)->text(), local.picker->text());
+  }
+
+  void dateLookedAtWhenTheNextDateBegins_data() {
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<qint64>("wait");  // milliseconds
+    const auto at = [](const char* zone, QDate date, QTime time) {
+      return QDateTime(date, time, QTimeZone(zone));
+    };
+    // The clock jumps from 00:00 to 01:00 on the next day in these three.
+    QTest::newRow("Cairo, 2024-04-26")
+        << at("Africa/Cairo", {2024, 4, 25}, {23, 59, 30}) << qint64{30'000};
+    QTest::newRow("Santiago, 2024-09-08")
+        << at("America/Santiago", {2024, 9, 7}, {23, 59, 30}) << qint64{30'000};
+    QTest::newRow("Havana, 2024-03-10")
+        << at("America/Havana", {2024, 3, 9}, {23, 59, 55}) << qint64{5'000};
+    QTest::newRow("ordinary midnight") << at("UTC", {2024, 3, 9}, {23, 59, 45}) << qint64{15'000};
+    QTest::newRow("a minute at most")
+        << at("Africa/Cairo", {2024, 4, 25}, {12, 0}) << qint64{60'000};
+    QTest::newRow("a second at least")
+        << at("UTC", {2024, 3, 9}, {23, 59, 59, 800}) << qint64{1'000};
+  }
+  void dateLookedAtWhenTheNextDateBegins() {
+    QFETCH(QDateTime, now);
+    QFETCH(qint64, wait);
+    QVERIFY(now.isValid());
+    QCOMPARE(MsecsToNextDateCheck(now), wait);
+  }
+
+  // Run a second time where fontconfig offers DejaVu alone (no Arial Narrow, no aliases).
+  void everyTextShowsWhole() {
+    const QString family = QFontInfo(form->font()).family();
+    QVERIFY2(family == "Liberation Sans Narrow" ||
+                 (family.startsWith("DejaVu Sans") && !family.contains("Mono")),
+             qPrintable(family));
+    std::vector<QWidget*> labels;  // Qt's own measure: their minimum size hints
+    for (const char* name : {"Label1", "Label2", "Label4", "Label5"})
+      labels.push_back(Control(name));
+    labels.push_back(Control<StatusBar>("StatusBar1")->Panel(0));
+    for (QWidget* label : labels)
+      QVERIFY2(label->minimumSizeHint().width() <= label->width(), qPrintable(label->objectName()));
+    for (auto* picker : form->findChildren<DatePicker*>())
+      QVERIFY2(picker->sizeHint().width() <= picker->width(), qPrintable(picker->objectName()));
+    for (auto* option : form->findChildren<QRadioButton*>()) {
+      const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                            option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+      const int ink = option->fontMetrics().horizontalAdvance(option->text()) - 1;
+      QVERIFY2(indicator + ink <= option->width(), qPrintable(option->text()));
+    }
+    for (auto* frame : form->findChildren<Frame*>()) {
+      const int captionIndent = 6;
+      QVERIFY2(captionIndent + frame->fontMetrics().horizontalAdvance(frame->Caption()) <=
+                   frame->width(),
+               qPrintable(frame->Caption()));
+    }
   }
 
   void messageBox_data() {
