@@ -26,7 +26,6 @@ using calvanir::CalendarDate;
 using calvanir::IntervalUnit;
 
 constexpr std::size_t kSamples = 4096;  // a power of two: cycled through with a mask
-const QDate kDayZero{1899, 12, 30};
 
 struct Samples {
   std::vector<CalendarDate> first, last;
@@ -44,23 +43,23 @@ const Samples& Data() {
     std::uniform_int_distribution<int> anyDay{static_cast<int>(calvanir::MakeDate(1000, 1, 1)),
                                               static_cast<int>(calvanir::MakeDate(9000, 12, 31))};
     std::uniform_int_distribution<int> nearby{-4000, 4000};
-    const int limits[3] = {999999, 99999, 9999};
+    const QDate unixEpoch{1970, 1, 1};
     for (std::size_t i = 0; i < kSamples; ++i) {
       const int f = anyDay(random), l = f + nearby(random);
       s.first.push_back(f);
       s.last.push_back(l);
-      s.qFirst.push_back(kDayZero.addDays(f));
-      s.qLast.push_back(kDayZero.addDays(l));
-      s.uFirst.push_back((f - 25569) * 86400000.0);
-      s.uLast.push_back((l - 25569) * 86400000.0);
+      s.qFirst.push_back(calvanir::reference::DateOf(f));
+      s.qLast.push_back(calvanir::reference::DateOf(l));
+      s.uFirst.push_back(static_cast<double>(unixEpoch.daysTo(s.qFirst.back())) * 86400000.0);
+      s.uLast.push_back(static_cast<double>(unixEpoch.daysTo(s.qLast.back())) * 86400000.0);
       for (int u = 0; u < 3; ++u) {
         // Small enough that every shift stays inside the calendar.
-        s.counts[u].push_back(
-            std::uniform_int_distribution<int>{-limits[u] / 40, limits[u] / 40}(random));
+        const int limit = static_cast<int>(calvanir::kIntervalUnits[u].shiftLimit);
+        s.counts[u].push_back(std::uniform_int_distribution<int>{-limit / 40, limit / 40}(random));
       }
       s.wholes.push_back(l - f);
-      s.numberTexts.push_back(
-          std::to_string(std::uniform_int_distribution<int>{0, 999999}(random)));
+      s.numberTexts.push_back(std::to_string(std::uniform_int_distribution<int>{
+          0, static_cast<int>(calvanir::InfoOf(IntervalUnit::Days).shiftLimit)}(random)));
     }
     return s;
   }();

@@ -11,8 +11,8 @@ using std::chrono::days;
 using std::chrono::sys_days;
 using std::chrono::year_month_day;
 
-// 1970-01-01, the epoch of std::chrono::sys_days, is day 25569 of the count.
-constexpr std::int64_t kUnixEpochSerial = 25569;
+// 1970-01-01, the epoch of std::chrono::sys_days, as a day of the count (25569).
+constexpr std::int64_t kUnixEpochSerial = -sys_days{kDayZero}.time_since_epoch().count();
 
 constexpr std::int64_t SerialOf(sys_days day) {
   return day.time_since_epoch().count() + kUnixEpochSerial;
@@ -80,18 +80,15 @@ CalendarDate Today() {
 }
 
 std::int32_t DateDifference(IntervalUnit unit, CalendarDate first, CalendarDate last) {
-  switch (unit) {
-    case IntervalUnit::Days:
-      return static_cast<std::int32_t>((DayOf(last) - DayOf(first)).count());
-    case IntervalUnit::Weeks:
-      return static_cast<std::int32_t>(
-          (SundayOnOrBefore(DayOf(last)) - SundayOnOrBefore(DayOf(first))).count() / 7);
-    case IntervalUnit::Months:
-      return static_cast<std::int32_t>(MonthIndex(ToCivil(last)) - MonthIndex(ToCivil(first)));
-    case IntervalUnit::Years:
-      return static_cast<int>(ToCivil(last).year()) - static_cast<int>(ToCivil(first).year());
+  if (unit == IntervalUnit::Days)
+    return static_cast<std::int32_t>((DayOf(last) - DayOf(first)).count());
+  if (unit == IntervalUnit::Weeks) {
+    return static_cast<std::int32_t>(
+        (SundayOnOrBefore(DayOf(last)) - SundayOnOrBefore(DayOf(first))).count() / 7);
   }
-  return 0;
+  if (unit == IntervalUnit::Months)
+    return static_cast<std::int32_t>(MonthIndex(ToCivil(last)) - MonthIndex(ToCivil(first)));
+  return static_cast<int>(ToCivil(last).year()) - static_cast<int>(ToCivil(first).year());
 }
 
 Checked<CalendarDate> DateShift(IntervalUnit unit, double count, CalendarDate date) {
@@ -101,17 +98,9 @@ Checked<CalendarDate> DateShift(IntervalUnit unit, double count, CalendarDate da
   if (!(std::fabs(count) < kBeyondAnyShift)) return Error::DateOutOfRange;
   const auto steps = static_cast<std::int64_t>(count);  // truncates toward zero
   const std::int64_t from = static_cast<std::int64_t>(date);
-  switch (unit) {
-    case IntervalUnit::Days:
-      return SerialInRange(from + steps);
-    case IntervalUnit::Weeks:
-      return SerialInRange(from + 7 * steps);
-    case IntervalUnit::Months:
-      return ShiftMonths(steps, date);
-    case IntervalUnit::Years:
-      return ShiftMonths(12 * steps, date);
-  }
-  return Error::DateOutOfRange;
+  if (unit == IntervalUnit::Days) return SerialInRange(from + steps);
+  if (unit == IntervalUnit::Weeks) return SerialInRange(from + 7 * steps);
+  return ShiftMonths(steps, date);
 }
 
 }  // namespace calvanir

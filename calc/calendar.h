@@ -68,6 +68,10 @@ constexpr bool ExceedsShiftLimit(IntervalUnit unit, double count) {
   return count > InfoOf(unit).shiftLimit;
 }
 
+// Day 0 of the count.
+inline constexpr std::chrono::year_month_day kDayZero{std::chrono::year{1899},
+                                                      std::chrono::December, std::chrono::day{30}};
+
 // Civil conversions. The date must lie within 0100-01-01..9999-12-31.
 CalendarDate MakeDate(int year, unsigned month, unsigned day);
 CalendarDate FromCivil(std::chrono::year_month_day date);
@@ -85,9 +89,10 @@ CalendarDate Today();
 // dates must be representable; the result then always fits (at most 3615899 days).
 std::int32_t DateDifference(IntervalUnit unit, CalendarDate first, CalendarDate last);
 
-// `date` moved by `count` units (Days, Weeks or Months; negative moves back), or
-// `Error::DateOutOfRange` when the result would fall outside 0100-01-01..9999-12-31. A count with a
-// fractional part is truncated toward zero: only whole units are ever added.
+// `date` moved by `count` units of Days, Weeks or Months (negative moves back; the shift tool
+// offers no Years), or `Error::DateOutOfRange` when the result would fall outside
+// 0100-01-01..9999-12-31. A count with a fractional part is truncated toward zero: only whole units
+// are ever added.
 Checked<CalendarDate> DateShift(IntervalUnit unit, double count, CalendarDate date);
 
 }  // namespace calvanir

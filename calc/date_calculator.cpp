@@ -34,11 +34,11 @@ Checked<double> ReadIntervalCount(const Controls& controls) {
 void DateCalculator::StartUp() {
   for (const Picker picker :
        {Picker::DTPicker1, Picker::DTPicker2, Picker::DTPicker3, Picker::DTPicker4}) {
-    controls_.SetValue(picker, Today());
+    controls_.SetValue(picker, today_());
   }
-  module1_.FirstDate = Today();
-  module1_.LastDate = Today();
-  module1_.BaseDate = Today();
+  module1_.FirstDate = today_();
+  module1_.LastDate = today_();
+  module1_.BaseDate = today_();
   controls_.SetUpStatusBar();
   for (const TextBox box :
        {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4, TextBox::Text5}) {
@@ -90,9 +90,8 @@ void DateCalculator::ShiftInterval() {
   // A count typed under Days stays in the box when Weeks is chosen later, so the limit is held here
   // once more.
   if (!HoldIntervalToLimit()) return;
-  const Checked<double> count = ReadIntervalCount(controls_);
-  if (!count) return ResetInterval(kPleaseEnterANumber);
-  module1_.IntervalCount = *count;
+  // The checks leave a number in the box: the one typed, or their "0".
+  module1_.IntervalCount = *ReadIntervalCount(controls_);
   module1_.NegatedIntervalCount = module1_.IntervalCount * -1;
 
   const struct {

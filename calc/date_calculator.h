@@ -25,7 +25,9 @@ struct Module1 {
 
 class DateCalculator {
  public:
-  explicit DateCalculator(Controls& controls) : controls_(controls) {}
+  // `today` gives start-up its dates: the system clock's, unless a test fixes them.
+  explicit DateCalculator(Controls& controls, CalendarDate (*today)() = &Today)
+      : controls_(controls), today_(today) {}
 
   // The window's load: today into every picker and copy, the status bar, "0" into every box, Days
   // and Add selected.
@@ -51,8 +53,7 @@ class DateCalculator {
   bool FilterIntervalKey(KeyCode code);
   // Every change of Text5, whoever made it: an empty box is left alone (the user is retyping), text
   // that is not a string of digits brings "Please enter a number.", and a count over the selected
-  // unit's limit "Number too big."; each of those resets the box to "0". The reset is itself a
-  // change, and runs this check again, which accepts it.
+  // unit's limit "Number too big."; each of those resets the box to "0", which this check accepts.
   void CheckIntervalSize();
 
   const Module1& Values() const { return module1_; }
@@ -64,6 +65,7 @@ class DateCalculator {
   bool HoldIntervalToLimit();
 
   Controls& controls_;
+  CalendarDate (*today_)();
   Module1 module1_;
 };
 

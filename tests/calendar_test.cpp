@@ -106,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"FirstDayExactly", D, -1, {100, 1, 2}, {100, 1, 1}},
                       ShiftCase{"JustBeforeFirstDay", D, -1, {100, 1, 1}, {0, 0, 0}},
                       ShiftCase{"LastDayExactly", M, 1, {9999, 11, 30}, {9999, 12, 30}},
+                      ShiftCase{"DayOntoLastDay", D, 1, {9999, 12, 30}, {9999, 12, 31}},
+                      ShiftCase{"WeekOntoLastDay", W, 1, {9999, 12, 24}, {9999, 12, 31}},
                       ShiftCase{"JustAfterLastDay", D, 1, {9999, 12, 31}, {0, 0, 0}},
                       ShiftCase{"MonthJustAfterLastDay", M, 1, {9999, 12, 1}, {0, 0, 0}},
                       ShiftCase{"MonthJustBeforeFirstDay", M, -1, {100, 1, 31}, {0, 0, 0}},

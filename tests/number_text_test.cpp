@@ -27,7 +27,8 @@ TEST(NumberParsing, DigitStringsConvertToTheirValue) {
       {"0045", 45},
       {"999999", 999999},
       {"1000000", 1000000},
-      {"18446744073709551615", 18446744073709551615.0},  // past 64 bits: the slow path
+      {"18446744073709551615", 18446744073709551615.0},  // 2^64 - 1, 20 digits: the slow path
+      {"18446744073709551616", 18446744073709551616.0},  // 2^64, past 64 bits
       {"9007199254740993", 9007199254740992.0},          // ties round to even
       {std::string(400, '0') + "7", 7},                  // leading zeros do not count
       {std::string(20, '0'), 0},                         // only zeros, too many for the fast path
@@ -38,6 +39,10 @@ TEST(NumberParsing, DigitStringsConvertToTheirValue) {
     ASSERT_TRUE(parsed) << text;
     EXPECT_EQ(*parsed, value) << text;
   }
+  // Only the viewed characters count, on either path.
+  const std::string longer = "123456789012345678901234";
+  EXPECT_EQ(*ParseNumber(std::string_view{longer}.substr(0, 2)), 12);
+  EXPECT_EQ(*ParseNumber(std::string_view{longer}.substr(0, 21)), 123456789012345678901.0);
 }
 
 TEST(NumberParsing, EverythingElseIsNotANumber) {

@@ -8,36 +8,35 @@
 
 namespace calvanir::reference {
 
+// Day 0 of the count as a QDate, and day counts to QDates and back through it.
+inline const QDate kDayZero{static_cast<int>(calvanir::kDayZero.year()),
+                            static_cast<int>(static_cast<unsigned>(calvanir::kDayZero.month())),
+                            static_cast<int>(static_cast<unsigned>(calvanir::kDayZero.day()))};
+inline CalendarDate SerialOf(QDate date) {
+  return static_cast<CalendarDate>(kDayZero.daysTo(date));
+}
+inline QDate DateOf(CalendarDate serial) {
+  return kDayZero.addDays(static_cast<qint64>(serial));
+}
+
 inline QDate SundayOnOrBefore(QDate date) {
   return date.addDays(-(date.dayOfWeek() % 7));
 }
 
 inline qint64 Difference(IntervalUnit unit, QDate first, QDate last) {
-  switch (unit) {
-    case IntervalUnit::Days:
-      return first.daysTo(last);
-    case IntervalUnit::Weeks:
-      return SundayOnOrBefore(first).daysTo(SundayOnOrBefore(last)) / 7;
-    case IntervalUnit::Months:
-      return (last.year() * 12 + last.month()) - (first.year() * 12 + first.month());
-    case IntervalUnit::Years:
-      return last.year() - first.year();
-  }
-  return 0;
+  if (unit == IntervalUnit::Days) return first.daysTo(last);
+  if (unit == IntervalUnit::Weeks)
+    return SundayOnOrBefore(first).daysTo(SundayOnOrBefore(last)) / 7;
+  if (unit == IntervalUnit::Months)
+    return (last.year() * 12 + last.month()) - (first.year() * 12 + first.month());
+  return last.year() - first.year();
 }
 
+// Days, Weeks or Months, as the shift tool offers.
 inline QDate Shift(IntervalUnit unit, int count, QDate date) {
-  switch (unit) {
-    case IntervalUnit::Days:
-      return date.addDays(count);
-    case IntervalUnit::Weeks:
-      return date.addDays(7LL * count);
-    case IntervalUnit::Months:
-      return date.addMonths(count);  // clamps to the target month's last day
-    case IntervalUnit::Years:
-      return date.addYears(count);
-  }
-  return {};
+  if (unit == IntervalUnit::Days) return date.addDays(count);
+  if (unit == IntervalUnit::Weeks) return date.addDays(7LL * count);
+  return date.addMonths(count);  // clamps to the target month's last day
 }
 
 }  // namespace calvanir::reference
