@@ -24,16 +24,16 @@ TEST_P(IntervalSizeCheck, AcceptsOrAnswersAndResets) {
   const SizeCase& c = GetParam();
   calculator.StartUp();
   controls.Select(c.unit);
-  const int changesBefore = text5Changes;
+  controls.effects.clear();
   controls.SetText(TextBox::Text5, c.text);  // a paste, a drop or the last key typed
+  const std::string written = "Text5 = " + c.text;
   if (*c.message == '\0') {
-    EXPECT_TRUE(controls.messages.empty());
-    EXPECT_EQ(controls.Text(TextBox::Text5), c.text);
-    EXPECT_EQ(text5Changes, changesBefore + 1);
+    EXPECT_EQ(controls.effects, (Effects{written, "Text5 changed {", "}"}));
   } else {
-    EXPECT_EQ(controls.messages, Messages{c.message});
-    EXPECT_EQ(controls.Text(TextBox::Text5), "0");
-    EXPECT_EQ(text5Changes, changesBefore + 2);  // the reset was checked too, and accepted
+    // The message, then the reset, whose own check accepts "0" before this one ends.
+    EXPECT_EQ(controls.effects,
+              (Effects{written, "Text5 changed {", std::string{"message "} + c.message, "Text5 = 0",
+                       "Text5 changed {", "}", "}"}));
   }
 }
 
@@ -76,13 +76,13 @@ TEST_P(IntervalKeys, RefusedKeysAreAnsweredAndResetTheBox) {
   const KeyCase& c = GetParam();
   calculator.StartUp();
   controls.SetText(TextBox::Text5, "123");
+  controls.effects.clear();
   EXPECT_EQ(calculator.FilterIntervalKey(c.code), c.accepted);
   if (c.accepted) {
-    EXPECT_TRUE(controls.messages.empty());
-    EXPECT_EQ(controls.Text(TextBox::Text5), "123");
+    EXPECT_EQ(controls.effects, Effects{});
   } else {
-    EXPECT_EQ(controls.messages, Messages{"Please enter a number."});
-    EXPECT_EQ(controls.Text(TextBox::Text5), "0");
+    EXPECT_EQ(controls.effects,
+              (Effects{"message Please enter a number.", "Text5 = 0", "Text5 changed {", "}"}));
   }
 }
 
@@ -105,21 +105,20 @@ TEST_F(CalculatorTest, ResultBoxesAnswerEveryKeyWithReadOnly) {
   ASSERT_TRUE(controls.SetValue(Picker::DTPicker2, MakeDate(2040, 1, 1)));
   calculator.RefreshLastDate();
   calculator.CountInterval();
-  for (const TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4}) {
-    ASSERT_NE(controls.Text(box), "0");
+  controls.effects.clear();
+  for (const TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4})
     calculator.GuardResultBox(box);
-    EXPECT_EQ(controls.Text(box), "0");
-  }
-  EXPECT_EQ(controls.messages, Messages(4, "Read only."));
-  EXPECT_EQ(controls.Text(TextBox::Text5), "0");
+  EXPECT_EQ(controls.effects,
+            (Effects{"message Read only.", "Text1 = 0", "message Read only.", "Text2 = 0",
+                     "message Read only.", "Text3 = 0", "message Read only.", "Text4 = 0"}));
 }
 
 TEST_F(CalculatorTest, TypingPastTheLimitResetsOnTheOffendingDigit) {
   calculator.StartUp();
   Type("999999");
-  EXPECT_TRUE(controls.messages.empty());
+  EXPECT_TRUE(controls.Messages().empty());
   Type("9");
-  EXPECT_EQ(controls.messages, Messages{"Number too big."});
+  EXPECT_EQ(controls.Messages(), Messages{"Number too big."});
   EXPECT_EQ(controls.Text(TextBox::Text5), "0");
   Type("12");  // typing goes on after the reset's own "0"
   EXPECT_EQ(controls.Text(TextBox::Text5), "012");

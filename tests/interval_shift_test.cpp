@@ -45,12 +45,12 @@ TEST_P(ShiftOutcomes, MessageIntervalAndResultingDate) {
   controls.Select(Days);
   controls.SetText(TextBox::Text5, c.count);
   controls.Select(c.unit);
-  ASSERT_TRUE(controls.messages.empty()) << controls.messages.front();
+  ASSERT_TRUE(controls.Messages().empty()) << controls.Messages().front();
 
   calculator.ShiftInterval();
 
   const Messages expected = *c.message ? Messages{c.message} : Messages{};
-  EXPECT_EQ(controls.messages, expected);
+  EXPECT_EQ(controls.Messages(), expected);
   EXPECT_EQ(controls.Text(TextBox::Text5), c.text5After);
   const CalendarDate want = c.resultingDate == kUnchanged  ? before
                             : c.resultingDate == kBaseDate ? c.base
@@ -99,10 +99,10 @@ TEST_F(CalculatorTest, CountTypedUnderDaysIsCaughtAfterWeeksIsChosen) {
   Type("100000");
   controls.Select(OptionButton::Option2);
   EXPECT_EQ(controls.Text(TextBox::Text5), "100000");  // choosing a unit runs no check
-  EXPECT_TRUE(controls.messages.empty());
+  EXPECT_TRUE(controls.Messages().empty());
 
   calculator.ShiftInterval();
-  EXPECT_EQ(controls.messages, Messages{"Number too big."});
+  EXPECT_EQ(controls.Messages(), Messages{"Number too big."});
   EXPECT_EQ(controls.Text(TextBox::Text5), "0");
   EXPECT_EQ(controls.Value(Picker::DTPicker4), MakeDate(2003, 3, 14));
   EXPECT_EQ(calculator.Values().IntervalCount, 0);
@@ -116,19 +116,33 @@ TEST_F(CalculatorTest, CountsAreKeptWithTheirNegation) {
   calculator.ShiftInterval();
   EXPECT_EQ(calculator.Values().IntervalCount, 45);
   EXPECT_EQ(calculator.Values().NegatedIntervalCount, -45);
-  EXPECT_EQ(controls.Value(Picker::DTPicker4), Today() - 45 * 7);
+  EXPECT_EQ(controls.Value(Picker::DTPicker4), MakeDate(2002, 5, 3));
 }
 
-TEST_F(CalculatorTest, TheResetDuringAShiftIsCheckedAndAcceptedOnce) {
+TEST_F(CalculatorTest, AShiftWritesInOrder) {
+  const struct {
+    const char* count;
+    OptionButton unit;
+    Effects effects;
+  } cases[] = {
+      {"2", Weeks, {"DTPicker4 = 2003-02-28"}},
+      {"100000",
+       Weeks,  // over the limit: answered, reset, and shifted by 0
+       {"message Number too big.", "Text5 = 0", "Text5 changed {", "}", "DTPicker4 = 2003-03-14"}},
+      {"400000",
+       Days,  // refused by the Resulting Date, which keeps what it held
+       {"message Number too big.", "Text5 = 0", "Text5 changed {", "}"}},
+  };
   calculator.StartUp();
-  SetBaseDate(MakeDate(2003, 3, 14));
-  controls.Select(OptionButton::Option5);
-  Type("400000");
-  const int changesBefore = text5Changes;
-  calculator.ShiftInterval();
-  EXPECT_EQ(controls.messages.size(), 1u);
-  EXPECT_EQ(text5Changes, changesBefore + 1);
-  EXPECT_EQ(controls.Text(TextBox::Text5), "0");
+  controls.Select(Subtract);
+  for (const auto& c : cases) {
+    controls.Select(Days);
+    controls.SetText(TextBox::Text5, c.count);
+    controls.Select(c.unit);
+    controls.effects.clear();
+    calculator.ShiftInterval();
+    EXPECT_EQ(controls.effects, c.effects) << c.count;
+  }
 }
 
 }  // namespace

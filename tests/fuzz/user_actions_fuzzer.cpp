@@ -100,7 +100,7 @@ struct Session {
     if (!std::all_of(text5.begin(), text5.end(), [](char c) { return c >= '0' && c <= '9'; })) {
       Fail("Text5 holds more than digits", text5);
     }
-    for (const std::string& message : controls.messages) {
+    for (const std::string& message : controls.Messages()) {
       if (message != kNumberTooBig && message != kPleaseEnterANumber && message != kReadOnly) {
         Fail("unknown message", message);
       }

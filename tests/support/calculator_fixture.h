@@ -1,5 +1,4 @@
-// A calculator over controls held in memory, wired as the window wires it: every write of Text5
-// runs the change check.
+// A calculator over controls held in memory, wired as the window wires it, on a fixed today.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,11 +14,10 @@ namespace calvanir::testing {
 class CalculatorTest : public ::testing::Test {
  protected:
   CalculatorTest() {
-    controls.text5Changed = [this] {
-      ++text5Changes;
-      calculator.CheckIntervalSize();
-    };
+    controls.text5Changed = [this] { calculator.CheckIntervalSize(); };
   }
+
+  static CalendarDate Today() { return MakeDate(2003, 3, 14); }
 
   // Keys typed into Text5 one at a time; a key the filter lets through types its digit.
   void Type(const std::string& digits) {
@@ -36,10 +34,10 @@ class CalculatorTest : public ::testing::Test {
   }
 
   using Messages = std::vector<std::string>;
+  using Effects = std::vector<std::string>;
 
   MemoryControls controls;
-  DateCalculator calculator{controls};
-  int text5Changes = 0;
+  DateCalculator calculator{controls, &CalculatorTest::Today};
 };
 
 }  // namespace calvanir::testing

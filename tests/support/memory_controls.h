@@ -1,6 +1,12 @@
-// The window's controls held in memory, behaving as the real ones do where the calculation code can
-// tell: a picker refuses a date outside its range and keeps its value, a write into Text5 runs the
-// change hook before it returns, options are grouped, and every message is recorded in order.
+// The window's controls held in memory, behaving as Controls says the real ones do, and every
+// effect on them recorded in one list, in order:
+//
+//   "DTPicker4 = 2003-02-28"   a picker took a value
+//   "Text5 = 0"                a box's text was written
+//   "Text5 changed {" ... "}"  the change hook ran, with whatever it did in between
+//   "message Number too big."  a message was shown
+//   "Option4 selected"
+//   "status bar set up"
 #pragma once
 
 #include <array>
@@ -20,13 +26,15 @@ class MemoryControls : public Controls {
   void SetText(TextBox box, std::string_view text) override;
   bool Selected(OptionButton option) const override { return selected_[Index(option)]; }
   void Select(OptionButton option) override;
-  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-  void SetUpStatusBar() override { ++statusBarSetUps; }
+  void ShowMessage(std::string_view text) override;
+  void SetUpStatusBar() override { effects.emplace_back("status bar set up"); }
 
-  // Runs on every write of Text5's text, as the real box's change event does.
+  // The messages among the effects, in order.
+  std::vector<std::string> Messages() const;
+
+  // Text5's change check, as the window wires it.
   std::function<void()> text5Changed;
-  std::vector<std::string> messages;
-  int statusBarSetUps = 0;
+  std::vector<std::string> effects;
 
  private:
   template <class E>
