@@ -2,13 +2,10 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "first_frame.h"
-
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget window;
   window.setFixedSize(288, 407);
   window.show();
-  calvanir::bench::ReportFirstFrame(window);
   return app.exec();
 }

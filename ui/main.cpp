@@ -4,10 +4,6 @@
 #include "display.h"
 #include "form1.h"
 
-#ifdef CALVANIR_STARTUP_PROBE
-#include "first_frame.h"
-#endif
-
 int main(int, char** argv) {
   // Qt aborts where it finds no display; say instead, in one sentence, what was tried.
   if (const std::optional<std::string> problem = calvanir::ui::DisplayProblem()) {
@@ -23,8 +19,5 @@ int main(int, char** argv) {
 
   calvanir::ui::Form1 form;
   form.show();
-#ifdef CALVANIR_STARTUP_PROBE
-  calvanir::bench::ReportFirstFrame(form);
-#endif
   return app.exec();
 }
