@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libbenchmark-dev libicu-dev clang libclang-rt-14-dev xvfb xauth
   # the time zones the date panel is tested in, and a font set-up without a narrow face
   tzdata fonts-dejavu-core
+  # the suite run at a faked date
+  faketime
   # the window's narrow font
   fonts-liberation
   # hygiene and packaging

@@ -17,9 +17,6 @@
 namespace calvanir::ui {
 namespace {
 
-// The Julian day of day 0 of the count, 1899-12-30.
-constexpr qint64 kDayZeroJulian = 2415019;
-
 bool IsCalendarKey(const QKeyEvent& event) {
   const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
   return (event.key() == Qt::Key_F4 && modifiers == Qt::NoModifier) ||
@@ -29,11 +26,14 @@ bool IsCalendarKey(const QKeyEvent& event) {
 }  // namespace
 
 QDate ToQDate(CalendarDate date) {
-  return QDate::fromJulianDay(static_cast<qint64>(date) + kDayZeroJulian);
+  const std::chrono::year_month_day civil = ToCivil(date);
+  return {static_cast<int>(civil.year()), static_cast<int>(static_cast<unsigned>(civil.month())),
+          static_cast<int>(static_cast<unsigned>(civil.day()))};
 }
 
 CalendarDate FromQDate(QDate date) {
-  return static_cast<CalendarDate>(date.toJulianDay() - kDayZeroJulian);
+  return MakeDate(date.year(), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()));
 }
 
 QString LocalDateFormat() {

@@ -75,6 +75,20 @@ constexpr ControlRow kControls[] = {
 };
 // clang-format on
 
+// The status bar's panels in the order start-up sets them up; widths in twips. Together they are
+// wider than the bar: the notice is cut off at the window's right edge.
+struct StatusPanelRow {
+  StatusBar::Style style;
+  int widthTwips;
+  Qt::Alignment alignment;
+};
+constexpr StatusPanelRow kStatusPanels[] = {
+    {StatusBar::Style::Date, 800, Qt::AlignLeft},
+    {StatusBar::Style::CapsLock, 500, Qt::AlignHCenter},
+    {StatusBar::Style::NumLock, 500, Qt::AlignHCenter},
+    {StatusBar::Style::Text, 4000, Qt::AlignHCenter},  // the notice
+};
+
 // A result box: read-only, and showing its text from the first character whenever it is not in
 // use, so that the sign and every digit stay in view where the text is wider than the box (the
 // suffix may be cut). The tooltip holds the whole text.
@@ -121,8 +135,11 @@ class CommandButton : public QPushButton {
 };
 
 const ControlRow& RowOf(const char* name) {
-  return *std::find_if(std::begin(kControls), std::end(kControls),
-                       [name](const ControlRow& row) { return qstrcmp(row.name, name) == 0; });
+  const auto row =
+      std::find_if(std::begin(kControls), std::end(kControls),
+                   [name](const ControlRow& row) { return qstrcmp(row.name, name) == 0; });
+  if (row == std::end(kControls)) qFatal("Form1: the control table has no row %s", name);
+  return *row;
 }
 
 QWidget* NewControl(const ControlRow& row, QWidget* parent) {
@@ -241,9 +258,19 @@ Form1::~Form1() {
     child->disconnect(this);
 }
 
+QString StatusNotice() {
+  return QStringLiteral("AD %1–%2")
+      .arg(static_cast<int>(kPickerFirst.year()))
+      .arg(static_cast<int>(kPickerLast.year()));
+}
+
+// A name missing from the table, or a control of another kind, stops the program at start.
 template <class T>
 T* Form1::Find(const char* name) const {
-  return static_cast<T*>(byName_.at(QString::fromLatin1(name)));
+  const auto found = byName_.find(QString::fromLatin1(name));
+  T* control = found == byName_.end() ? nullptr : qobject_cast<T*>(found->second);
+  if (!control) qFatal("Form1: no %s named %s", T::staticMetaObject.className(), name);
+  return control;
 }
 
 void Form1::BuildControls() {
@@ -253,7 +280,7 @@ void Form1::BuildControls() {
     int left = row.left, top = row.top;
     if (row.container) {
       const ControlRow& frame = RowOf(row.container);
-      parent = byName_.at(QString::fromLatin1(frame.name));
+      parent = Find<QWidget>(frame.name);
       left -= frame.left;
       top -= frame.top;
     }
@@ -322,7 +349,7 @@ void Form1::Wire() {
   OnKeyDown(texts_[2], /* key down */                 [c](KeyCode) { c->GuardResultBox(TextBox::Text3); return false; });
   OnKeyDown(texts_[3], /* key down */                 [c](KeyCode) { c->GuardResultBox(TextBox::Text4); return false; });
   OnKeyDown(texts_[4], /* key down */                 [c](KeyCode code) { return c->FilterIntervalKey(code); });
-  // Every change of the text, whoever made it: typing, paste, drop, input method, the program.
+  // textChanged, not textEdited: the program's own writes are changes too.
   connect(texts_[4],   &QLineEdit::textChanged, this, [c] { c->CheckIntervalSize(); });
   // clang-format on
 }
@@ -356,11 +383,15 @@ void Form1::ShowMessage(std::string_view text) {
 }
 
 void Form1::SetUpStatusBar() {
-  statusBar_->SetUpPanel(0, 800, StatusBar::Style::Date);
-  statusBar_->AddPanel(500, StatusBar::Style::CapsLock, {}, Qt::AlignHCenter);
-  statusBar_->AddPanel(500, StatusBar::Style::NumLock, {}, Qt::AlignHCenter);
-  statusBar_->AddPanel(4000, StatusBar::Style::Text, QString::fromUtf8(kStatusNotice),
-                       Qt::AlignHCenter);
+  // The bar has its first panel already; the others are added.
+  for (const StatusPanelRow& panel : kStatusPanels) {
+    const QString text = panel.style == StatusBar::Style::Text ? StatusNotice() : QString{};
+    if (&panel == std::begin(kStatusPanels)) {
+      statusBar_->SetUpPanel(0, panel.widthTwips, panel.style, text, panel.alignment);
+    } else {
+      statusBar_->AddPanel(panel.widthTwips, panel.style, text, panel.alignment);
+    }
+  }
 }
 
 }  // namespace calvanir::ui

@@ -19,8 +19,8 @@ namespace calvanir::ui {
 class DatePicker;
 class StatusBar;
 
-// The notice in the status bar's fourth panel: the years the date pickers hold.
-inline constexpr const char* kStatusNotice = "AD 1000–9999";
+// The notice in the status bar's fourth panel: the years the date pickers hold ("AD 1000–9999").
+QString StatusNotice();
 
 class Form1 : public QWidget, public Controls {
   Q_OBJECT

@@ -2,6 +2,8 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QtTest>
+#include <set>
+#include <vector>
 
 #include "date_picker.h"
 #include "virtual_keys.h"
@@ -31,6 +33,8 @@ class VirtualKeysTest : public QObject {
     QTest::newRow("Alt") << int(Qt::Key_Alt) << int(Qt::AltModifier) << 18;
     QTest::newRow("AltGr") << int(Qt::Key_AltGr) << 0 << 18;
     QTest::newRow("letter a") << int(Qt::Key_A) << 0 << 65;
+    QTest::newRow("letter z") << int(Qt::Key_Z) << 0 << 90;
+    QTest::newRow("Help") << int(Qt::Key_Help) << 0 << 47;
     QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << 13;
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13;
     QTest::newRow("Left") << int(Qt::Key_Left) << 0 << 37;
@@ -54,6 +58,30 @@ class VirtualKeysTest : public QObject {
     QFETCH(int, code);
     const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
     QCOMPARE(int(ui::VirtualKeyOf(event)), code);
+  }
+
+  // By a hand list: the keys that type or delete a digit, the main row's also when shifted.
+  void onlyDigitAndDeletingKeysAreAccepted() {
+    const std::set<int> accepted = {
+        Qt::Key_0,           Qt::Key_1,          Qt::Key_2,          Qt::Key_3,
+        Qt::Key_4,           Qt::Key_5,          Qt::Key_6,          Qt::Key_7,
+        Qt::Key_8,           Qt::Key_9,          Qt::Key_ParenRight, Qt::Key_Exclam,
+        Qt::Key_At,          Qt::Key_NumberSign, Qt::Key_Dollar,     Qt::Key_Percent,
+        Qt::Key_AsciiCircum, Qt::Key_Ampersand,  Qt::Key_Asterisk,   Qt::Key_ParenLeft,
+        Qt::Key_Backspace,   Qt::Key_Delete};
+    std::vector<int> keys;
+    for (int key = 0x20; key <= 0xff; ++key)
+      keys.push_back(key);
+    for (int key = Qt::Key_Escape; key <= Qt::Key_Escape + 0x1ff; ++key)
+      keys.push_back(key);
+    for (const int key : keys) {
+      const bool plain = IsIntervalKey(ui::VirtualKeyOf(QKeyEvent(QEvent::KeyPress, key, {})));
+      QVERIFY2(plain == (accepted.count(key) > 0), qPrintable(QString::number(key, 16)));
+      const bool keypad =
+          IsIntervalKey(ui::VirtualKeyOf(QKeyEvent(QEvent::KeyPress, key, Qt::KeypadModifier)));
+      const bool keypadAccepted = accepted.count(key) > 0 && key != Qt::Key_Asterisk;  // Multiply
+      QVERIFY2(keypad == keypadAccepted, qPrintable(QString::number(key, 16)));
+    }
   }
 
   void focusKeys() {
@@ -80,9 +108,10 @@ class VirtualKeysTest : public QObject {
     QFETCH(QString, shown);
     const QLocale before;
     QLocale::setDefault(QLocale(locale));
-    const QString format = ui::LocalDateFormat();
+    ui::DatePicker picker;
     QLocale::setDefault(before);
-    QCOMPARE(QDate(2003, 3, 11).toString(format), shown);
+    picker.setDate(QDate(2003, 3, 11));
+    QCOMPARE(picker.text(), shown);
   }
 };
 
