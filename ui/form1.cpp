@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QImage>
@@ -30,7 +31,7 @@ constexpr const char* kCaption = "Calvanir  2.0        ";
 constexpr int kClientWidthTwips = 4320;
 constexpr int kClientHeightTwips = 6105;
 
-enum class Kind { Frame, Label, Picker, TextBox, ResultBox, Button, Option, StatusBar };
+enum class Kind { Frame, Divider, Label, Picker, TextBox, ResultBox, Button, Option, StatusBar };
 
 struct ControlRow {
   const char* name;
@@ -50,20 +51,20 @@ constexpr ControlRow kControls[] = {
   {"Label2",     Kind::Label,     "Last Date",  1680,  360,  615, 255,  5, "Frame1", nullptr},
   {"DTPicker2",  Kind::Picker,    nullptr,      1680,  600, 1095, 375,  3, "Frame1", "Last Date"},
   {"Frame4",     Kind::Frame,     "Results",    3000,    0, 1335, 2775, 13, nullptr, nullptr},
-  {"Text1",      Kind::ResultBox, nullptr,      3120,  240, 1095, 375, 10, nullptr, "Days result"},
-  {"Text2",      Kind::ResultBox, nullptr,      3120,  720, 1095, 375, 11, nullptr, "Weeks result"},
-  {"Text3",      Kind::ResultBox, nullptr,      3120, 1200, 1095, 375, 12, nullptr, "Months result"},
+  {"Text1",      Kind::ResultBox, nullptr,      3120,  240, 1095, 375, 10, "Frame4", "Days result"},
+  {"Text2",      Kind::ResultBox, nullptr,      3120,  720, 1095, 375, 11, "Frame4", "Weeks result"},
+  {"Text3",      Kind::ResultBox, nullptr,      3120, 1200, 1095, 375, 12, "Frame4", "Months result"},
   {"Text4",      Kind::ResultBox, nullptr,      3120, 1680, 1095, 375, 15, "Frame4", "Years result"},
-  {"Command1",   Kind::Button,    "Calculate",  3240, 2160,  855, 495, 14, nullptr, "Calculate the interval"},
-  {"Frame8",     Kind::Frame,     nullptr,         0, 2760, 4335, 135, 23, nullptr, nullptr},
+  {"Command1",   Kind::Button,    "Calculate",  3240, 2160,  855, 495, 14, "Frame4", "Calculate the interval"},
+  {"Frame8",     Kind::Divider,   nullptr,         0, 2760, 4335, 135, 23, nullptr, nullptr},
   {"Frame3",     Kind::Frame,     "Add/Subtract An Interval", 0, 3000, 2895, 1335, 6, nullptr, nullptr},
   {"Label4",     Kind::Label,     "Base Date",   120, 3360, 1215, 255,  8, "Frame3", nullptr},
   {"DTPicker3",  Kind::Picker,    nullptr,       120, 3600, 1095, 375,  7, "Frame3", "Base Date"},
   {"Label5",     Kind::Label,     "Interval",   1680, 3360, 1095, 255,  9, "Frame3", nullptr},
   {"Text5",      Kind::TextBox,   nullptr,      1680, 3600, 1095, 375, 18, "Frame3", "Interval"},
   {"Frame6",     Kind::Frame,     "Resulting Date", 3000, 3000, 1335, 2655, 17, nullptr, nullptr},
-  {"DTPicker4",  Kind::Picker,    nullptr,      3120, 3600, 1095, 375, 16, nullptr, "Resulting Date"},
-  {"Command2",   Kind::Button,    "Calculate",  3240, 5040,  855, 495, 27, nullptr, "Calculate the resulting date"},
+  {"DTPicker4",  Kind::Picker,    nullptr,      3120, 3600, 1095, 375, 16, "Frame6", "Resulting Date"},
+  {"Command2",   Kind::Button,    "Calculate",  3240, 5040,  855, 495, 27, "Frame6", "Calculate the resulting date"},
   {"Frame7",     Kind::Frame,     "Interval Type", 0, 4440, 1575, 1215, 19, nullptr, nullptr},
   {"Option1",    Kind::Option,    "Days",        120, 4800,  615, 255, 20, "Frame7", nullptr},
   {"Option2",    Kind::Option,    "Weeks",       120, 5040,  735, 255, 21, "Frame7", nullptr},
@@ -147,6 +148,8 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
   switch (row.kind) {
     case Kind::Frame:
       return new Frame(caption, parent);
+    case Kind::Divider:
+      return new Divider(parent);
     case Kind::Label:
       return new QLabel(caption, parent);
     case Kind::Picker:
@@ -170,6 +173,8 @@ bool ShowsWholeText(Kind kind, QWidget* control) {
   switch (kind) {
     case Kind::Frame:
       return static_cast<const Frame*>(control)->CaptionFits();
+    case Kind::Divider:
+      return true;
     case Kind::Picker:  // Qt's own measure of the widest date of the picker's range
       return control->sizeHint().width() <= control->width();
     case Kind::Label:
@@ -202,8 +207,23 @@ bool ShowsWholeText(Kind kind, QWidget* control) {
   return true;
 }
 
+// Roles for a screen reader where no stock class carries them: the window is a window, not a bare
+// widget; the status bar what "read the status bar" finds; the divider a separator, not a group.
+QAccessibleInterface* AccessibleRole(const QString& className, QObject* object) {
+  const std::pair<const QMetaObject*, QAccessible::Role> roles[] = {
+      {&Form1::staticMetaObject, QAccessible::Window},
+      {&StatusBar::staticMetaObject, QAccessible::StatusBar},
+      {&Divider::staticMetaObject, QAccessible::Separator}};
+  for (const auto& [metaObject, role] : roles) {
+    if (className == QLatin1String(metaObject->className()) && object->isWidgetType())
+      return new QAccessibleWidget(static_cast<QWidget*>(object), role);
+  }
+  return nullptr;
+}
+
 bool TakesFocus(Kind kind) {
-  return kind != Kind::Frame && kind != Kind::Label && kind != Kind::StatusBar;
+  return kind != Kind::Frame && kind != Kind::Divider && kind != Kind::Label &&
+         kind != Kind::StatusBar;
 }
 
 class KeyDownFilter : public QObject {
@@ -238,6 +258,8 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       messageSink_(&ShowMessageBox) {
+  static const bool rolesInstalled = (QAccessible::installFactory(&AccessibleRole), true);
+  (void)rolesInstalled;
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
   setWindowIcon(QPixmap::fromImage(
@@ -289,8 +311,6 @@ void Form1::BuildControls() {
     control->setGeometry(TwipsRect(left, top, row.width, row.height));
     if (row.accessibleName) control->setAccessibleName(QString::fromLatin1(row.accessibleName));
     control->setFocusPolicy(TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
-    // Controls that lie on the window are drawn over the frames they overlap.
-    if (row.kind != Kind::Frame && !row.container) control->raise();
     if (TakesFocus(row.kind)) tabOrder.push_back(&row);
     byName_[control->objectName()] = control;
   }

@@ -9,14 +9,17 @@ namespace {
 constexpr int kCaptionIndent = 6;   // pixels from the frame's left edge
 constexpr int kCaptionPadding = 2;  // clear space either side of the caption on the line
 
-}  // namespace
-
-Frame::Frame(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
-  setAccessibleName(caption);
+void DrawEtchedBox(QWidget& widget, QPainter& painter, int top) {
+  qDrawShadeRect(&painter, QRect(0, top, widget.width(), widget.height() - top), widget.palette(),
+                 true, 1);
 }
 
+}  // namespace
+
+Frame::Frame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
 bool Frame::CaptionFits() const {
-  return kCaptionIndent + fontMetrics().horizontalAdvance(caption_) + kCaptionPadding <= width();
+  return kCaptionIndent + fontMetrics().horizontalAdvance(title()) + kCaptionPadding <= width();
 }
 
 // Drawn here rather than by QGroupBox: the Fusion style draws a group box from an image, and
@@ -25,14 +28,17 @@ bool Frame::CaptionFits() const {
 void Frame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QFontMetrics metrics = fontMetrics();
-  const int lineTop = caption_.isEmpty() ? 0 : metrics.height() / 2;
-  qDrawShadeRect(&painter, QRect(0, lineTop, width(), height() - lineTop), palette(), true, 1);
-  if (caption_.isEmpty()) return;
-  const QRect text(kCaptionIndent, 0, metrics.horizontalAdvance(caption_), metrics.height());
+  DrawEtchedBox(*this, painter, metrics.height() / 2);
+  const QRect text(kCaptionIndent, 0, metrics.horizontalAdvance(title()), metrics.height());
   painter.fillRect(text.adjusted(-kCaptionPadding, 0, kCaptionPadding, 0), palette().window());
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-  painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+  painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
+}
+
+void Divider::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  DrawEtchedBox(*this, painter, 0);
 }
 
 }  // namespace calvanir::ui

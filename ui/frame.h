@@ -1,27 +1,38 @@
-// A captioned frame: an etched box whose caption sits on its top edge, grouping the controls
-// inside.
+// The window's frames: a captioned frame, an etched box whose caption sits on its top edge and
+// which groups the controls inside it, and the uncaptioned divider between the two tools.
 #pragma once
 
+#include <QGroupBox>
 #include <QString>
 #include <QWidget>
 
 namespace calvanir::ui {
 
-class Frame : public QWidget {
+// A QGroupBox, so that a screen reader announces its caption as the group the focus enters, drawn
+// by hand.
+class Frame : public QGroupBox {
   Q_OBJECT
 
  public:
   explicit Frame(const QString& caption, QWidget* parent = nullptr);
 
-  QString Caption() const { return caption_; }
+  QString Caption() const { return title(); }
   // Whether the caption shows whole on the top edge in the current font.
   bool CaptionFits() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+};
 
- private:
-  QString caption_;
+// An etched line between the tools; a separator, not a group, to a screen reader.
+class Divider : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace calvanir::ui

@@ -19,11 +19,17 @@ QLabel* NewPanel(QWidget* parent) {
   return label;
 }
 
-// A lock key's panel names the key, dimmed while it is off, and stays empty while its state is
-// unknown.
-void ShowLockState(QLabel* label, const char* name, std::optional<bool> on) {
-  label->setText(on ? QString::fromLatin1(name) : QString{});
+// A lock key's panel names the key, dimmed while it is off, and says to a screen reader whether it
+// is on or off; it stays empty and silent while the state is unknown.
+void ShowLockState(QLabel* label, const char* shown, const char* spoken, std::optional<bool> on) {
+  label->setText(on ? QString::fromLatin1(shown) : QString{});
   label->setEnabled(on.value_or(false));
+  const QString name =
+      on ? QString::fromLatin1(spoken) + (*on ? QStringLiteral(" on") : QStringLiteral(" off"))
+         : QString{};
+  // Qt announces every name set, so that a screen reader hears the key go on or off: set only a
+  // new one.
+  if (label->accessibleName() != name) label->setAccessibleName(name);
 }
 
 }  // namespace
@@ -93,10 +99,10 @@ void StatusBar::Refresh() {
         panel.label->setText(locale().toString(clock_().date(), LocalDateFormat()));
         break;
       case Style::CapsLock:
-        ShowLockState(panel.label, "CAPS", lockKeys_->CapsLock());
+        ShowLockState(panel.label, "CAPS", "Caps Lock", lockKeys_->CapsLock());
         break;
       case Style::NumLock:
-        ShowLockState(panel.label, "NUM", lockKeys_->NumLock());
+        ShowLockState(panel.label, "NUM", "Num Lock", lockKeys_->NumLock());
         break;
     }
   }

@@ -1,5 +1,6 @@
 // The window through real key and mouse events on the offscreen platform.
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -146,26 +147,78 @@ class Form1Test : public QObject {
     QCOMPARE(QRect(control->mapTo(form.get(), QPoint(0, 0)), control->size()), windowRect);
   }
 
-  void accessibleNames() {
-    const std::pair<const char*, const char*> names[] = {
-        {"DTPicker1", "First Date"},
-        {"DTPicker2", "Last Date"},
-        {"DTPicker3", "Base Date"},
-        {"DTPicker4", "Resulting Date"},
-        {"Text1", "Days result"},
-        {"Text2", "Weeks result"},
-        {"Text3", "Months result"},
-        {"Text4", "Years result"},
-        {"Text5", "Interval"},
-        {"Command1", "Calculate the interval"},
-        {"Command2", "Calculate the resulting date"}};
-    for (const auto& [control, accessible] : names)
-      QCOMPARE(Control(control)->accessibleName(), accessible);
-    QCOMPARE(Control<Frame>("Frame1")->Caption(), "Count The Interval Between Two Dates");
-    QCOMPARE(Control<Frame>("Frame7")->accessibleName(), "Interval Type");
-    QCOMPARE(Control<Frame>("Frame8")->Caption(), "");
-    QCOMPARE(Control<QPushButton>("Command1")->text(), "Calculate");
-    QCOMPARE(Control<QRadioButton>("Option5")->text(), "Subtract");
+  // What a screen reader finds: each control's role and name, and the group it lies in.
+  void accessibilityTree_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("group");  // empty: on the window itself
+    const QString count = "Count The Interval Between Two Dates",
+                  shift = "Add/Subtract An Interval";
+    const struct {
+      const char* control;
+      QAccessible::Role role;
+      const char* name;
+      QString group;
+    } rows[] = {
+        {"DTPicker1", QAccessible::SpinBox, "First Date", count},
+        {"DTPicker2", QAccessible::SpinBox, "Last Date", count},
+        {"Text1", QAccessible::EditableText, "Days result", "Results"},
+        {"Text2", QAccessible::EditableText, "Weeks result", "Results"},
+        {"Text3", QAccessible::EditableText, "Months result", "Results"},
+        {"Text4", QAccessible::EditableText, "Years result", "Results"},
+        {"Command1", QAccessible::Button, "Calculate the interval", "Results"},
+        {"Frame8", QAccessible::Separator, "", ""},
+        {"DTPicker3", QAccessible::SpinBox, "Base Date", shift},
+        {"Text5", QAccessible::EditableText, "Interval", shift},
+        {"DTPicker4", QAccessible::SpinBox, "Resulting Date", "Resulting Date"},
+        {"Command2", QAccessible::Button, "Calculate the resulting date", "Resulting Date"},
+        {"Option1", QAccessible::RadioButton, "Days", "Interval Type"},
+        {"Option3", QAccessible::RadioButton, "Months", "Interval Type"},
+        {"Option5", QAccessible::RadioButton, "Subtract", "Operation"},
+        {"StatusBar1", QAccessible::StatusBar, "Status", ""},
+    };
+    for (const auto& row : rows)
+      QTest::newRow(row.control) << row.control << int(row.role) << row.name << row.group;
+  }
+  void accessibilityTree() {
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, group);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), "Calvanir  2.0        ");
+    QAccessibleInterface* found =
+        QAccessible::queryAccessibleInterface(Control(qPrintable(control)));
+    QCOMPARE(int(found->role()), role);
+    QCOMPARE(found->text(QAccessible::Name), name);
+    QAccessibleInterface* parent = found->parent();
+    if (group.isEmpty()) {
+      QCOMPARE(parent, window);
+    } else {
+      QCOMPARE(parent->role(), QAccessible::Grouping);
+      QCOMPARE(parent->text(QAccessible::Name), group);
+      QCOMPARE(parent->parent(), window);
+    }
+  }
+
+  void accessibleStatesAndStatusPanels() {
+    for (const char* result : {"Text1", "Text2", "Text3", "Text4"})
+      QVERIFY(QAccessible::queryAccessibleInterface(Control(result))->state().readOnly);
+    const QAccessible::State interval =
+        QAccessible::queryAccessibleInterface(Box("Text5"))->state();
+    QVERIFY(interval.editable && !interval.readOnly);
+
+    // The panels in order, as static text; offscreen the lock states are unknown, and say nothing.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(Control("StatusBar1"));
+    QStringList panels;
+    for (int i = 0; i < bar->childCount(); ++i) {
+      QCOMPARE(bar->child(i)->role(), QAccessible::StaticText);
+      panels << bar->child(i)->text(QAccessible::Name);
+    }
+    QCOMPARE(panels, QStringList({Control<StatusBar>("StatusBar1")->Panel(0)->text(), "", "",
+                                  "AD 1000–9999"}));
   }
 
   void tabCycle() {

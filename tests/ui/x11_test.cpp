@@ -6,6 +6,7 @@
 #include <xcb/xkb.h>
 #undef explicit
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -41,31 +42,42 @@ class X11Test : public QObject {
     if (other) xcb_disconnect(other);
   }
 
+  // Shown as the key's name, dimmed while off; said as "... on" or "... off".
   void panelsFollowTheLockKeys_data() {
     QTest::addColumn<int>("panel");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("said");
     QTest::addColumn<int>("mask");
-    QTest::newRow("Caps Lock") << 1 << "CAPS" << int(XCB_MOD_MASK_LOCK);
+    QTest::newRow("Caps Lock") << 1 << "CAPS"
+                               << "Caps Lock" << int(XCB_MOD_MASK_LOCK);
     QTest::newRow("Num Lock") << 2 << "NUM"
+                              << "Num Lock"
                               << int(XCB_MOD_MASK_2);  // where the X server binds Num Lock
   }
   void panelsFollowTheLockKeys() {
     QFETCH(int, panel);
-    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QFETCH(QString, said);
     QFETCH(int, mask);
     calvanir::ui::Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QLabel* label = form.findChild<calvanir::ui::StatusBar*>("StatusBar1")->Panel(panel);
-    QCOMPARE(label->text(), name);
+    const auto spoken = [label] {
+      return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    };
+    QCOMPARE(label->text(), shown);
     QVERIFY(!label->isEnabled());
+    QCOMPARE(spoken(), said + " off");
 
     form.clearFocus();
     SetLocked(static_cast<std::uint8_t>(mask), true);
     QTRY_VERIFY(label->isEnabled());
-    QCOMPARE(label->text(), name);
+    QCOMPARE(label->text(), shown);
+    QCOMPARE(spoken(), said + " on");
     SetLocked(static_cast<std::uint8_t>(mask), false);
     QTRY_VERIFY(!label->isEnabled());
+    QCOMPARE(spoken(), said + " off");
   }
 
   void middleClickPastesADateIntoAPicker_data() {
