@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A thin front to CMake: the presets in CMakePresets.json do the work.
 SHELL := /bin/bash
 .PHONY: all deps build run screenshot test test-normal test-sanitize fuzz bench format tidy install package clean

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the start-up benchmark: an empty Qt window of the same size, nothing else.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-call cost of the calendar operations and number texts, side by side with the same work done
 // through QDate and through ICU's Calendar and NumberFormat, in one run, with the ratios at the
 // end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from process start to the first painted frame, and peak resident memory, of Calvanir and of
 // a bare Qt window, both on the offscreen platform, alternating runs in one go.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked beside a program's own main to time its start: once a window has painted its first
 // frame, write one byte to standard output and quit.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a press of either Calculate in the real window (offscreen): the operation alone,
 // which is our own code writing the real controls, and the whole mouse click through Qt's event
 // delivery.

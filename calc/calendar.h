@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar arithmetic: the date type, the interval units and the three calendar operations.
 //
 // A `CalendarDate` is a day count held in a double: day 0 is 1899-12-30, day 1 is 1899-12-31 (a

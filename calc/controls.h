@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the calculation code needs of the window: the values of its date pickers, the texts of its
 // boxes, the selections of its options, a message box and the status bar's set-up. The window
 // implements it over Qt; the tests implement it in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations that the window's events run, each to completion, one at a time.
 //
 // The two tools never read the first three pickers: they read copies of them, kept in `Module1` and

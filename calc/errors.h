@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures that the calculation code answers differently from one another.
 //
 // Each has a name and a number that it keeps wherever it travels; `RangeRejected` (35773) is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key codes the guards take are the Windows virtual-key codes: 48-57 for the digits of the main
 // row, 96-105 for the keypad's, 8 for Backspace, 46 for Delete, 93 for the context-menu key, and so
 // on. The window maps its own key events to them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two conversions between numbers and the texts the user sees and types.
 //
 //   FormatWhole(-365).view()  // "-365"

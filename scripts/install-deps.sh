@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, testing and packaging Calvanir need, when missing.
 set -euo pipefail
 
@@ -15,7 +16,7 @@ packages=(
   # the window's narrow font
   fonts-liberation
   # hygiene and packaging
-  clang-format clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file xdotool
+  clang-format clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file xdotool lintian man-db
 )
 
 missing=()

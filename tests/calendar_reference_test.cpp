@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar checked against Qt's QDate, an independent proleptic Gregorian implementation: every
 // day of the representable range, then a million random differences and shifts from a fixed seed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar rules at the places where they are easiest to get wrong.
 #include <gtest/gtest.h>
 

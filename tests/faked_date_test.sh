@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The test programs started ten seconds before a new year's midnight, which passes while they run,
 # in locales whose dates run month first and day first: no test may depend on the date or the
 # locale it runs in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three guards of the text boxes, through the controls held in memory.
 #include <gtest/gtest.h>
 

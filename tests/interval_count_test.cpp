@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the upper tool, through the controls held in memory.
 #include <gtest/gtest.h>
 

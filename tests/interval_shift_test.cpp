@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lower tool: every outcome of a press of its Calculate, through the controls held in memory.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A date picker over QDateEdit with its drop-down calendar, holding one CalendarDate.
 //
 // It is edited a section at a time, as after Tab: a click on the day, month or year selects that

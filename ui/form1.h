@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one window: its controls built from the control table, and the one wiring table that says
 // which control event runs which operation of the calculator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's frames: a captioned frame, an etched box whose caption sits on its top edge and
 // which groups the controls inside it, and the uncaptioned divider between the two tools.
 #pragma once

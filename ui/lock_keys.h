@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Caps Lock and Num Lock states, kept current while the program runs, also while another window
 // has the focus.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one kind of message: modal, captioned "Calvanir", the text, no icon, one OK button
 // that Enter, Space and Escape all press.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the window in its start-up state to a PNG: `calvanir_screenshot OUT.png`.
 #include <QApplication>
 #include <QPixmap>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A status bar of panels laid side by side at fixed widths, as wide as they are set up, whether or
 // not the window shows them whole. A panel shows a fixed text, today's date, or a lock key's state.
 #pragma once

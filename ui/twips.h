@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips, the layout's unit: 1/1440 inch, 15 to a pixel at 96 dots per inch. Qt's device-independent
 // pixels are 96 to the inch, so twips / 15 are Qt pixels, and Qt scales them on high-DPI screens.
 #pragma once

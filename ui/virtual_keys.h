@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's key events as the virtual-key codes the guards take.
 #pragma once
 

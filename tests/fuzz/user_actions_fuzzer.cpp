@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads its input as a sequence of user actions on the window's controls, held in memory, and
 // checks after every action what must always hold whatever the user does.
 #include <algorithm>

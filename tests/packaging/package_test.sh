@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build tree, unpacks it into a scratch root, checks its
-# files and dependencies, and starts the unpacked program until its window is on screen.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package from a configured build tree, has Debian's checker look at it, unpacks it
+# into a scratch root, checks its files, dependencies and manual page, and starts the unpacked
+# program until its window is on screen.
 #
 #   package_test.sh BUILD_DIR
 set -euo pipefail
@@ -14,6 +16,11 @@ cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
 deb=$(ls "$scratch"/out/calvanir_*.deb)
 echo "built $(basename "$deb")"
 
+# Debian's own checker: not one error or warning.
+findings=$(lintian --pedantic "$deb" 2>/dev/null | grep -E '^[EW]: ' || true)
+[ -z "$findings" ] || fail "lintian: $findings"
+echo "lintian --pedantic: no error, no warning"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-liberation libqt6widgets6 libc6; do
   grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
@@ -23,6 +30,9 @@ root="$scratch/root"
 dpkg -x "$deb" "$root"
 id=io.github.calvanir.Calvanir
 for file in usr/bin/calvanir \
+            usr/share/man/man1/calvanir.1.gz \
+            usr/share/doc/calvanir/copyright \
+            usr/share/doc/calvanir/changelog.gz \
             usr/share/applications/$id.desktop \
             usr/share/metainfo/$id.metainfo.xml \
             usr/share/icons/hicolor/32x32/apps/$id.png \
@@ -31,6 +41,8 @@ for file in usr/bin/calvanir \
 done
 [ -x "$root/usr/bin/calvanir" ] || fail "usr/bin/calvanir is not executable"
 file "$root/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q '32 x 32' || fail "the PNG icon is not 32 x 32"
+manWarnings=$(man --warnings -l "$root/usr/share/man/man1/calvanir.1.gz" 2>&1 >/dev/null)
+[ -z "$manWarnings" ] || fail "the manual page: $manWarnings"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | grep -v '^./usr/' && fail "files outside /usr"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calculator over controls held in memory, wired as the window wires it, on a fixed today.
 #pragma once
 

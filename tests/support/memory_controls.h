@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls held in memory, behaving as Controls says the real ones do, and every
 // effect on them recorded in one list, in order:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar rules written a second time, on Qt's QDate: the independent reference the tests
 // check the calendar against, and the yardstick the benchmarks time it against.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window through real key and mouse events on the offscreen platform.
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where no display can be reached, the program says in one sentence what it tried and exits with
 # status 1, before Qt gets to abort.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt key events as the codes the guards take, and the pickers' date order.
 #include <QKeyEvent>
 #include <QLocale>

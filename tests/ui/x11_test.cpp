@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What needs a real X server: the Caps Lock and Num Lock panels, whose states are read at start and
 // follow changes made by another client while the window need not have the focus, and the primary
 // selection that a middle click pastes.
