@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "controls.h"
 #include "date_picker.h"
 #include "lock_keys.h"
 #include "twips.h"
@@ -110,9 +111,13 @@ void StatusBar::Refresh() {
 }
 
 bool StatusBar::DateFits() const {
-  return std::all_of(panels_.begin(), panels_.end(), [](const PanelState& panel) {
+  // Measured on the widest date the pickers hold, so that the answer does not change with today.
+  const QString widest = locale().toString(ToQDate(FromCivil(kPickerLast)), LocalDateFormat());
+  return std::all_of(panels_.begin(), panels_.end(), [&widest](const PanelState& panel) {
+    const QLabel& label = *panel.label;
     return panel.style != Style::Date ||
-           panel.label->minimumSizeHint().width() <= panel.label->width();
+           label.indent() + label.fontMetrics().horizontalAdvance(widest) <=
+               label.contentsRect().width();
   });
 }
 

@@ -42,7 +42,7 @@ class StatusBar : public QFrame {
     return panels_[static_cast<std::size_t>(index)].widthTwips;
   }
 
-  // Whether the date panel shows the whole date in the current font.
+  // Whether the date panel shows any date of the pickers' range whole in the current font.
   bool DateFits() const;
 
   // Shows the states anew; run when the lock keys change and at midnight.
