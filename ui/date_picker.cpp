@@ -181,7 +181,11 @@ void DatePicker::SelectSectionAt(int cursorPosition) {
     start = end;
   }
   clickedSection_ = nearest;
-  setCurrentSectionIndex(nearest);
+  SelectSection(nearest);
+}
+
+void DatePicker::SelectSection(int index) {
+  setCurrentSectionIndex(index);
   setSelectedSection(currentSection());
 }
 
@@ -231,10 +235,8 @@ void DatePicker::contextMenuEvent(QContextMenuEvent* event) {
 // select the first section in place of the one clicked.
 void DatePicker::focusInEvent(QFocusEvent* event) {
   QDateEdit::focusInEvent(event);
-  if (event->reason() == Qt::ActiveWindowFocusReason && clickedSection_ >= 0) {
-    setCurrentSectionIndex(clickedSection_);
-    setSelectedSection(currentSection());
-  }
+  if (event->reason() == Qt::ActiveWindowFocusReason && clickedSection_ >= 0)
+    SelectSection(clickedSection_);
 }
 
 void DatePicker::focusOutEvent(QFocusEvent* event) {

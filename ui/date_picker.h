@@ -69,6 +69,8 @@ class DatePicker : public QDateEdit {
   void PrepareCalendar();
   bool EditorMouseEvent(QMouseEvent* event);
   void SelectSectionAt(int cursorPosition);
+  // Selects the index-th section of the text, as Tab selects the first.
+  void SelectSection(int index);
 
   bool calendarReady_ = false;
   // The section the last click selected, while the focus stays in the picker; -1 for none.
