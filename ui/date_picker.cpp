@@ -45,6 +45,13 @@ QString LocalDateFormat() {
   return format.replace(years, QStringLiteral("yyyy"));
 }
 
+QString FullDate(const QLocale& locale, QDate date) {
+  QString format = locale.dateFormat(QLocale::LongFormat);
+  // The one locale whose long format leaves the weekday out (ms_BN) gets it in front.
+  if (!format.contains(QLatin1String("dddd"))) format.prepend(QLatin1String("dddd, "));
+  return locale.toString(date, format);
+}
+
 QDate ParsePastedDate(const QString& text, const QString& format, const QLocale& locale) {
   const QString trimmed = text.trimmed();
   static const QRegularExpression iso{QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})$")};
@@ -60,7 +67,15 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
   setCalendarPopup(true);
   setDisplayFormat(LocalDateFormat());
   lineEdit()->installEventFilter(this);
+  connect(this, &QDateEdit::dateChanged, this, &DatePicker::ShowFullDate);
   connect(this, &QDateEdit::dateChanged, this, &DatePicker::changed);
+  ShowFullDate();
+}
+
+void DatePicker::ShowFullDate() {
+  const QString full = FullDate(locale(), date());
+  setToolTip(full);
+  setAccessibleDescription(full);
 }
 
 Status DatePicker::SetValue(CalendarDate value) {

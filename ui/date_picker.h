@@ -23,6 +23,10 @@ CalendarDate FromQDate(QDate date);
 // The user's locale's short date order, always with four-digit years.
 QString LocalDateFormat();
 
+// The date in full with its weekday, in the locale's own words: "Friday, March 14, 2003",
+// "Freitag, 14. März 2003".
+QString FullDate(const QLocale& locale, QDate date);
+
 // The date in `text`, written as yyyy-mm-dd or in `format` with the digits of `locale` or ASCII
 // ones, white space around it ignored; an invalid QDate for anything else.
 QDate ParsePastedDate(const QString& text, const QString& format, const QLocale& locale);
@@ -66,6 +70,8 @@ class DatePicker : public QDateEdit {
   }
 
  private:
+  // The tooltip and what a screen reader hears of the date besides its short display.
+  void ShowFullDate();
   void PrepareCalendar();
   bool EditorMouseEvent(QMouseEvent* event);
   void SelectSectionAt(int cursorPosition);

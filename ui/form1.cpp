@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "accessibility.h"
 #include "date_picker.h"
 #include "display.h"
 #include "frame.h"
@@ -210,11 +211,15 @@ bool ShowsWholeText(Kind kind, QWidget* control) {
 
 // Roles for a screen reader where no stock class carries them: the window is a window, not a bare
 // widget; the status bar what "read the status bar" finds; the divider a separator, not a group.
-QAccessibleInterface* AccessibleRole(const QString& className, QObject* object) {
+// The text boxes get an interface whose text a screen reader can read.
+QAccessibleInterface* AccessibleInterfaceOf(const QString& className, QObject* object) {
+  if (className == QLatin1String(QLineEdit::staticMetaObject.className()))
+    return NewTextBoxAccessible(static_cast<QLineEdit*>(object));
   const std::pair<const QMetaObject*, QAccessible::Role> roles[] = {
       {&Form1::staticMetaObject, QAccessible::Window},
       {&StatusBar::staticMetaObject, QAccessible::StatusBar},
-      {&Divider::staticMetaObject, QAccessible::Separator}};
+      {&Divider::staticMetaObject, QAccessible::Separator},
+      {&Announcer::staticMetaObject, QAccessible::Notification}};
   for (const auto& [metaObject, role] : roles) {
     if (className == QLatin1String(metaObject->className()) && object->isWidgetType())
       return new QAccessibleWidget(static_cast<QWidget*>(object), role);
@@ -259,7 +264,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       messageSink_(&ShowMessageBox) {
-  static const bool rolesInstalled = (QAccessible::installFactory(&AccessibleRole), true);
+  static const bool rolesInstalled = (QAccessible::installFactory(&AccessibleInterfaceOf), true);
   (void)rolesInstalled;
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
@@ -373,6 +378,22 @@ void Form1::Wire() {
   // textChanged, not textEdited: the program's own writes are changes too.
   connect(texts_[4],   &QLineEdit::textChanged, this, [c] { c->CheckIntervalSize(); });
   // clang-format on
+
+  // What a sighted user sees at once after either Calculate, a screen reader user hears.
+  for (QPushButton* command : {command1_, command2_})
+    connect(command, &QPushButton::pressed, this, [this] { messageShown_ = false; });
+  connect(command1_, &QPushButton::clicked, this, [this] {
+    QStringList results;
+    for (const QLineEdit* box : {texts_[0], texts_[1], texts_[2], texts_[3]})
+      results << box->text();
+    SpeakResult(results.join(QLatin1Char(' ')));
+  });
+  connect(command2_, &QPushButton::clicked, this,
+          [this] { SpeakResult(FullDate(pickers_[3]->locale(), pickers_[3]->date())); });
+}
+
+void Form1::SpeakResult(const QString& result) {
+  if (!messageShown_) statusBar_->Announce(result);
 }
 
 CalendarDate Form1::Value(Picker picker) const {
@@ -400,6 +421,7 @@ void Form1::Select(OptionButton option) {
 }
 
 void Form1::ShowMessage(std::string_view text) {
+  messageShown_ = true;
   messageSink_(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 

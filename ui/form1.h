@@ -51,6 +51,8 @@ class Form1 : public QWidget, public Controls {
   void BuildControls();
   void Wire();
   void FitFont();
+  // Has a screen reader speak what a Calculate just showed, unless it ended in a message.
+  void SpeakResult(const QString& result);
   // Runs `handler` with the virtual-key code of every key pressed in `box`; the key reaches the box
   // only when the handler says so. Tab and Shift+Tab are left to move the focus.
   void OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler);
@@ -66,6 +68,7 @@ class Form1 : public QWidget, public Controls {
   QPushButton* command2_ = nullptr;
   StatusBar* statusBar_ = nullptr;
   MessageSink messageSink_;
+  bool messageShown_ = false;  // since a Calculate was last pressed
   DateCalculator calculator_{*this};
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "accessibility.h"
 #include "controls.h"
 #include "date_picker.h"
 #include "lock_keys.h"
@@ -54,7 +55,10 @@ qint64 MsecsToNextDateCheck(const QDateTime& now) {
 }
 
 StatusBar::StatusBar(QWidget* parent)
-    : QFrame(parent), lockKeys_(new LockKeys(this)), dateTimer_(new QTimer(this)) {
+    : QFrame(parent),
+      lockKeys_(new LockKeys(this)),
+      announcer_(new Announcer(this)),
+      dateTimer_(new QTimer(this)) {
   panels_.push_back({NewPanel(this), Style::Text, 0});
   connect(lockKeys_, &LockKeys::changed, this, &StatusBar::Refresh);
   dateTimer_->setObjectName(QStringLiteral("dateCheck"));
@@ -96,10 +100,17 @@ void StatusBar::Refresh() {
     switch (panel.style) {
       case Style::Text:
         break;
-      case Style::Date:
-        // In the locale's digits, as the pickers write them.
-        panel.label->setText(locale().toString(clock_().date(), LocalDateFormat()));
+      case Style::Date: {
+        // In the locale's digits, as the pickers write them, and in full for the tooltip and a
+        // screen reader.
+        const QDate today = clock_().date();
+        panel.label->setText(locale().toString(today, LocalDateFormat()));
+        if (const QString full = FullDate(locale(), today); full != panel.label->toolTip()) {
+          panel.label->setToolTip(full);
+          panel.label->setAccessibleDescription(full);
+        }
         break;
+      }
       case Style::CapsLock:
         ShowLockState(panel.label, "CAPS", "Caps Lock", lockKeys_->CapsLock());
         break;
@@ -119,6 +130,10 @@ bool StatusBar::DateFits() const {
            label.indent() + label.fontMetrics().horizontalAdvance(widest) <=
                label.contentsRect().width();
   });
+}
+
+void StatusBar::Announce(const QString& text) {
+  announcer_->Announce(text);
 }
 
 void StatusBar::SetClock(Clock clock) {

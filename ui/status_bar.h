@@ -12,6 +12,7 @@
 
 namespace calvanir::ui {
 
+class Announcer;
 class LockKeys;
 
 // Milliseconds from `now` until the date panel should look at the date again: at the first instant
@@ -48,6 +49,9 @@ class StatusBar : public QFrame {
   // Shows the states anew; run when the lock keys change and at midnight.
   void Refresh();
 
+  // Has a screen reader speak `text` once, as news in the bar; nothing on the screen changes.
+  void Announce(const QString& text);
+
   // Where the date panel reads the date and time; the system clock in local time unless replaced.
   using Clock = std::function<QDateTime()>;
   void SetClock(Clock clock);
@@ -63,6 +67,7 @@ class StatusBar : public QFrame {
 
   std::vector<PanelState> panels_;
   LockKeys* lockKeys_;
+  Announcer* announcer_;
   QTimer* dateTimer_;
   Clock clock_ = &QDateTime::currentDateTime;
 };

@@ -20,6 +20,7 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include "accessibility.h"
 #include "date_picker.h"
 #include "form1.h"
 #include "frame.h"
@@ -29,6 +30,18 @@
 using namespace calvanir;
 using namespace calvanir::ui;
 
+// What the window had a screen reader speak, in order: the names its notification in the status bar
+// appeared with.
+class AnnouncementRecorder : public QObject {
+ public:
+  QStringList announced;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show)
+      announced << static_cast<QWidget*>(watched)->accessibleName();
+    return false;
+  }
+};
+
 class Form1Test : public QObject {
   Q_OBJECT
 
@@ -36,6 +49,7 @@ class Form1Test : public QObject {
   std::unique_ptr<Form1> form;
   QStringList messages;
   QDate dayOfStart;  // the local date just before the window started; midnight may pass since
+  AnnouncementRecorder recorder;
 
   template <class T = QWidget>
   T* Control(const char* name) {
@@ -89,6 +103,16 @@ class Form1Test : public QObject {
     return centre;
   }
 
+  // From Qt 6.8 on, the window announces through an accessibility event, which offscreen Qt does
+  // not send.
+  void ExpectAnnounced(const QStringList& expected) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QCOMPARE(recorder.announced, expected);
+#else
+    Q_UNUSED(expected);
+#endif
+  }
+
   QString FocusName() const {
     QWidget* focus = QApplication::focusWidget();
     while (focus && focus->objectName().isEmpty())
@@ -104,8 +128,12 @@ class Form1Test : public QObject {
     form->SetMessageSink([this](QWidget*, const QString& text) { messages << text; });
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    recorder.announced.clear();
+    form->findChild<Announcer*>()->installEventFilter(&recorder);
   }
-  void cleanup() { form.reset(); }
+  void cleanup() {
+    form.reset();
+  }
 
   void startUpState() {
     for (const char* picker : {"DTPicker1", "DTPicker2", "DTPicker3", "DTPicker4"}) {
@@ -210,16 +238,54 @@ class Form1Test : public QObject {
     const QAccessible::State interval =
         QAccessible::queryAccessibleInterface(Box("Text5"))->state();
     QVERIFY(interval.editable && !interval.readOnly);
+    // One run of attributes covers the text, or Orca reads none of it.
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(Box("Text5"))->textInterface();
+    int start = -1, end = -1;
+    text->attributes(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, 1));
+    QCOMPARE(text->textAtOffset(1, QAccessible::WordBoundary, &start, &end), "0");
 
     // The panels in order, as static text; offscreen the lock states are unknown, and say nothing.
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(Control("StatusBar1"));
     QStringList panels;
     for (int i = 0; i < bar->childCount(); ++i) {
+      if (bar->child(i)->state().invisible) continue;  // where announcements come from
       QCOMPARE(bar->child(i)->role(), QAccessible::StaticText);
       panels << bar->child(i)->text(QAccessible::Name);
     }
     QCOMPARE(panels, QStringList({Control<StatusBar>("StatusBar1")->Panel(0)->text(), "", "",
                                   "AD 1000–9999"}));
+  }
+
+  // The runs a screen reader asks a text box for; at the end of the text Qt's own search never
+  // returned.
+  void textRuns_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<int>("start");
+    QTest::newRow("word at the end") << "0" << 1 << int(QAccessible::WordBoundary) << "0" << 0;
+    QTest::newRow("word") << "12 day(s)." << 1 << int(QAccessible::WordBoundary) << "12" << 0;
+    QTest::newRow("sentence at the end")
+        << "12 day(s)." << 10 << int(QAccessible::SentenceBoundary) << "12 day(s)." << 0;
+    QTest::newRow("no character at the end")
+        << "0" << 1 << int(QAccessible::CharBoundary) << "" << 1;
+    QTest::newRow("line") << "5 week(s)." << 3 << int(QAccessible::LineBoundary) << "5 week(s)."
+                          << 0;
+  }
+  void textRuns() {
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    QFETCH(QString, run);
+    QFETCH(int, start);
+    int foundStart = -1, foundEnd = -1;
+    QCOMPARE(
+        TextRunAt(text, offset, QAccessible::TextBoundaryType(boundary), &foundStart, &foundEnd),
+        run);
+    QCOMPARE(QPair(foundStart, foundEnd), QPair(start, start + int(run.size())));
   }
 
   void tabCycle() {
@@ -379,6 +445,7 @@ class Form1Test : public QObject {
     QCOMPARE(Box("Text2")->text(), "52 week(s).");
     QCOMPARE(Box("Text3")->text(), "12 month(s).");
     QCOMPARE(Box("Text4")->text(), "1 year(s).");
+    ExpectAnnounced({"365 day(s). 52 week(s). 12 month(s). 1 year(s)."});
   }
 
   void lowerCalculate() {
@@ -391,6 +458,8 @@ class Form1Test : public QObject {
     QTest::mouseClick(Control("Command2"), Qt::LeftButton);
     QCOMPARE(Control<DatePicker>("DTPicker4")->date(), QDate(2003, 2, 28));
     QVERIFY(messages.isEmpty());
+    const QString resulting = QLocale().toString(QDate(2003, 2, 28), QLocale::LongFormat);
+    ExpectAnnounced({resulting});
 
     // A result before 1000-01-01 is refused by the Resulting Date, which keeps its value.
     Box("Text5")->selectAll();
@@ -399,6 +468,7 @@ class Form1Test : public QObject {
     QCOMPARE(messages, QStringList{"Number too big."});
     QCOMPARE(Box("Text5")->text(), "0");
     QCOMPARE(Control<DatePicker>("DTPicker4")->date(), QDate(2003, 2, 28));
+    ExpectAnnounced({resulting});  // the message speaks for itself
   }
 
   void pickerRefusesOutOfRangeValues() {
@@ -758,6 +828,12 @@ class Form1Test : public QObject {
     bar.SetClock([] { return QDateTime(QDate(2024, 3, 15), QTime(12, 0)); });
     bar.SetUpPanel(0, 800, StatusBar::Style::Date);
     QCOMPARE(bar.Panel(0)->text(), local.picker->text());
+    // In full, with the weekday, for the tooltip and a screen reader; kept current.
+    QCOMPARE(bar.Panel(0)->toolTip(), local.picker->accessibleDescription());
+    local.picker->setDate(QDate(2024, 3, 16));
+    QCOMPARE(local.picker->toolTip(), local.picker->accessibleDescription());
+    QVERIFY2(local.picker->toolTip().contains(QLocale(locale).dayName(6)),  // a Saturday
+             qPrintable(local.picker->toolTip()));
   }
 
   void dateLookedAtWhenTheNextDateBegins_data() {

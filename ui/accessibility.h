@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader needs beyond Qt's stock interfaces: text boxes whose text it can read, and
+// news it hears without the focus moving.
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+
+namespace calvanir::ui {
+
+// The accessible interface of a single-line text box. Qt 6.4's own one tells a screen reader that
+// no run of text attributes covers the text, and Orca then reads an empty line on focus; and its
+// search for a word or sentence at the end of the text never returns, which freezes the program.
+// Not an editable-text interface: text reaches the boxes only through their key and change guards.
+QAccessibleInterface* NewTextBoxAccessible(QLineEdit* box);
+
+// The run of `boundary` around `offset` in one line of text, as [*start, *end): a character, the
+// stretch between two word or sentence boundaries (a word, or the spaces after it), or the line.
+// At the end of the text the last word, sentence or line, and no character.
+QString TextRunAt(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
+                  int* start, int* end);
+
+// Where a screen reader hears news from the window without the focus moving to it: a notification
+// in the status bar, without size, so that nothing on the screen changes.
+class Announcer : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Announcer(QWidget* statusBar);
+
+  // Has a screen reader speak `text` once.
+  void Announce(const QString& text);
+};
+
+}  // namespace calvanir::ui
