@@ -13,6 +13,9 @@ packages=(
   tzdata fonts-dejavu-core
   # the suite run at a faked date
   faketime
+  # the screen reader test: Orca, speaking through espeak-ng into libao's null driver
+  orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4
+  espeak-ng dbus-daemon
   # the window's narrow font
   fonts-liberation
   # hygiene and packaging
