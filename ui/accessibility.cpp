@@ -13,6 +13,45 @@ namespace {
 // QLineEdit's fixed gap between its frame and its text, in pixels.
 constexpr int kLineEditTextMargin = 2;
 
+// The run of `boundary` around `offset` in one line of text, as [*start, *end): a character, the
+// stretch between two word or sentence boundaries (a word, or the spaces after it), or the line.
+// At the end of the text the last word, sentence or line, and no character.
+QString TextRunAt(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
+                  int* start, int* end) {
+  const int length = static_cast<int>(text.size());
+  *start = *end = -1;
+  if (offset < 0 || offset > length) return {};
+  QTextBoundaryFinder::BoundaryType type = QTextBoundaryFinder::Grapheme;
+  switch (boundary) {
+    case QAccessible::CharBoundary:
+      if (offset == length) return *start = *end = length, QString{};
+      break;
+    case QAccessible::WordBoundary:
+      type = QTextBoundaryFinder::Word;
+      break;
+    case QAccessible::SentenceBoundary:
+      type = QTextBoundaryFinder::Sentence;
+      break;
+    case QAccessible::LineBoundary:
+    case QAccessible::ParagraphBoundary:
+    case QAccessible::NoBoundary:
+      *start = 0;
+      *end = length;
+      return text;
+  }
+  if (length == 0) return *start = *end = 0, QString{};
+  QTextBoundaryFinder finder(type, text);
+  finder.setPosition(offset);
+  // A run starts at a boundary; the end of the text closes the last run rather than starting one.
+  *start = finder.isAtBoundary() && offset < length
+               ? offset
+               : static_cast<int>(std::max<qsizetype>(0, finder.toPreviousBoundary()));
+  finder.setPosition(*start);
+  const qsizetype next = finder.toNextBoundary();
+  *end = next < 0 ? length : static_cast<int>(next);
+  return text.mid(*start, *end - *start);
+}
+
 class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit TextBoxAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
@@ -112,42 +151,6 @@ class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterf
 
 QAccessibleInterface* NewTextBoxAccessible(QLineEdit* box) {
   return new TextBoxAccessible(box);
-}
-
-QString TextRunAt(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
-                  int* start, int* end) {
-  const int length = static_cast<int>(text.size());
-  *start = *end = -1;
-  if (offset < 0 || offset > length) return {};
-  QTextBoundaryFinder::BoundaryType type = QTextBoundaryFinder::Grapheme;
-  switch (boundary) {
-    case QAccessible::CharBoundary:
-      if (offset == length) return *start = *end = length, QString{};
-      break;
-    case QAccessible::WordBoundary:
-      type = QTextBoundaryFinder::Word;
-      break;
-    case QAccessible::SentenceBoundary:
-      type = QTextBoundaryFinder::Sentence;
-      break;
-    case QAccessible::LineBoundary:
-    case QAccessible::ParagraphBoundary:
-    case QAccessible::NoBoundary:
-      *start = 0;
-      *end = length;
-      return text;
-  }
-  if (length == 0) return *start = *end = 0, QString{};
-  QTextBoundaryFinder finder(type, text);
-  finder.setPosition(offset);
-  // A run starts at a boundary; the end of the text closes the last run rather than starting one.
-  *start = finder.isAtBoundary() && offset < length
-               ? offset
-               : static_cast<int>(std::max<qsizetype>(0, finder.toPreviousBoundary()));
-  finder.setPosition(*start);
-  const qsizetype next = finder.toNextBoundary();
-  *end = next < 0 ? length : static_cast<int>(next);
-  return text.mid(*start, *end - *start);
 }
 
 Announcer::Announcer(QWidget* statusBar) : QWidget(statusBar) {

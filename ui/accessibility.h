@@ -17,12 +17,6 @@ namespace calvanir::ui {
 // Not an editable-text interface: text reaches the boxes only through their key and change guards.
 QAccessibleInterface* NewTextBoxAccessible(QLineEdit* box);
 
-// The run of `boundary` around `offset` in one line of text, as [*start, *end): a character, the
-// stretch between two word or sentence boundaries (a word, or the spaces after it), or the line.
-// At the end of the text the last word, sentence or line, and no character.
-QString TextRunAt(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
-                  int* start, int* end);
-
 // Where a screen reader hears news from the window without the focus moving to it: a notification
 // in the status bar, without size, so that nothing on the screen changes.
 class Announcer : public QWidget {

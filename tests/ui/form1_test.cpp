@@ -103,14 +103,9 @@ class Form1Test : public QObject {
     return centre;
   }
 
-  // From Qt 6.8 on, the window announces through an accessibility event, which offscreen Qt does
-  // not send.
+  // Qt 6.8 and later announce through an accessibility event, which offscreen Qt does not send.
   void ExpectAnnounced(const QStringList& expected) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    QCOMPARE(recorder.announced, expected);
-#else
-    Q_UNUSED(expected);
-#endif
+    if (QT_VERSION < QT_VERSION_CHECK(6, 8, 0)) QCOMPARE(recorder.announced, expected);
   }
 
   QString FocusName() const {
@@ -256,36 +251,6 @@ class Form1Test : public QObject {
     }
     QCOMPARE(panels, QStringList({Control<StatusBar>("StatusBar1")->Panel(0)->text(), "", "",
                                   "AD 1000–9999"}));
-  }
-
-  // The runs a screen reader asks a text box for; at the end of the text Qt's own search never
-  // returned.
-  void textRuns_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<int>("boundary");
-    QTest::addColumn<QString>("run");
-    QTest::addColumn<int>("start");
-    QTest::newRow("word at the end") << "0" << 1 << int(QAccessible::WordBoundary) << "0" << 0;
-    QTest::newRow("word") << "12 day(s)." << 1 << int(QAccessible::WordBoundary) << "12" << 0;
-    QTest::newRow("sentence at the end")
-        << "12 day(s)." << 10 << int(QAccessible::SentenceBoundary) << "12 day(s)." << 0;
-    QTest::newRow("no character at the end")
-        << "0" << 1 << int(QAccessible::CharBoundary) << "" << 1;
-    QTest::newRow("line") << "5 week(s)." << 3 << int(QAccessible::LineBoundary) << "5 week(s)."
-                          << 0;
-  }
-  void textRuns() {
-    QFETCH(QString, text);
-    QFETCH(int, offset);
-    QFETCH(int, boundary);
-    QFETCH(QString, run);
-    QFETCH(int, start);
-    int foundStart = -1, foundEnd = -1;
-    QCOMPARE(
-        TextRunAt(text, offset, QAccessible::TextBoundaryType(boundary), &foundStart, &foundEnd),
-        run);
-    QCOMPARE(QPair(foundStart, foundEnd), QPair(start, start + int(run.size())));
   }
 
   void tabCycle() {
