@@ -13,6 +13,8 @@ packages=(
   tzdata fonts-dejavu-core
   # the suite run at a faked date
   faketime
+  # the window under the Adwaita styles, light, dark and high-contrast
+  adwaita-qt6
   # the screen reader test: Orca, speaking through espeak-ng into libao's null driver
   orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4
   espeak-ng dbus-daemon

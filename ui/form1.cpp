@@ -21,6 +21,7 @@
 #include "display.h"
 #include "frame.h"
 #include "icon_pixels.h"
+#include "look.h"
 #include "message_box.h"
 #include "status_bar.h"
 #include "twips.h"
@@ -177,12 +178,17 @@ bool ShowsWholeText(Kind kind, QWidget* control) {
       return static_cast<const Frame*>(control)->CaptionFits();
     case Kind::Divider:
       return true;
-    case Kind::Picker:  // Qt's own measure of the widest date of the picker's range
-      return control->sizeHint().width() <= control->width();
+    case Kind::Picker: {  // Qt's own measure of the widest date of the picker's range, and arrow
+      const QSize needed = control->sizeHint();
+      return needed.width() <= control->width() && needed.height() <= control->height();
+    }
     case Kind::Label:
-    case Kind::TextBox:
-    case Kind::ResultBox:
       return control->minimumSizeHint().width() <= control->width();
+    case Kind::TextBox:
+    case Kind::ResultBox: {
+      const QSize needed = control->minimumSizeHint();
+      return needed.width() <= control->width() && needed.height() <= control->height();
+    }
     case Kind::Button:
     case Kind::Option: {
       const auto* button = static_cast<const QAbstractButton*>(control);
@@ -198,10 +204,14 @@ bool ShowsWholeText(Kind kind, QWidget* control) {
                    ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
                    .width();
       }
+      // The options lie a pixel apart less than their height: an indicator taller than the option
+      // would overlap the next one.
       const QRect contents =
           button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
       return contents.left() + button->fontMetrics().horizontalAdvance(button->text()) - 1 <=
-             button->width();
+                 button->width() &&
+             button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, button) <=
+                 button->height();
     }
     case Kind::StatusBar:
       return static_cast<const StatusBar*>(control)->DateFits();
@@ -270,6 +280,7 @@ Form1::Form1(QWidget* parent)
   setWindowTitle(QString::fromLatin1(kCaption));
   setWindowIcon(QPixmap::fromImage(
       QImage(reinterpret_cast<const uchar*>(kIconPixels), 32, 32, QImage::Format_ARGB32)));
+  SharpenWindowIcon(*this);
   setFont(WindowFont());
   setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
   BuildControls();
@@ -339,19 +350,20 @@ void Form1::BuildControls() {
 }
 
 // The window is laid out for Arial Narrow. Another face may be wider where it is missing: step the
-// size down until every caption, date and text shows whole again.
+// size down until every caption, date and text shows whole again, but not below a readable size.
 void Form1::FitFont() {
-  constexpr double kSmallestPointSize = 6;
-  const auto allShowWhole = [this] {
-    return std::all_of(std::begin(kControls), std::end(kControls), [this](const ControlRow& row) {
-      return ShowsWholeText(row.kind, Find<QWidget>(row.name));
-    });
-  };
+  constexpr double kSmallestPointSize = 7;
   QFont fitted = font();
-  while (!allShowWhole() && fitted.pointSizeF() > kSmallestPointSize) {
+  while (!(showsEveryTextWhole_ = AllShowWhole()) && fitted.pointSizeF() > kSmallestPointSize) {
     fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
     setFont(fitted);
   }
+}
+
+bool Form1::AllShowWhole() const {
+  return std::all_of(std::begin(kControls), std::end(kControls), [this](const ControlRow& row) {
+    return ShowsWholeText(row.kind, Find<QWidget>(row.name));
+  });
 }
 
 void Form1::OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler) {

@@ -37,6 +37,10 @@ class Form1 : public QWidget, public Controls {
 
   DateCalculator& Calculator() { return calculator_; }
 
+  // Whether every caption, date, option and result shows whole at a readable size in the style the
+  // window was made in.
+  bool ShowsEveryTextWhole() const { return showsEveryTextWhole_; }
+
   // Controls
   CalendarDate Value(Picker picker) const override;
   Status SetValue(Picker picker, CalendarDate date) override;
@@ -51,6 +55,7 @@ class Form1 : public QWidget, public Controls {
   void BuildControls();
   void Wire();
   void FitFont();
+  bool AllShowWhole() const;
   // Has a screen reader speak what a Calculate just showed, unless it ended in a message.
   void SpeakResult(const QString& result);
   // Runs `handler` with the virtual-key code of every key pressed in `box`; the key reaches the box
@@ -68,6 +73,7 @@ class Form1 : public QWidget, public Controls {
   QPushButton* command2_ = nullptr;
   StatusBar* statusBar_ = nullptr;
   MessageSink messageSink_;
+  bool showsEveryTextWhole_ = false;
   bool messageShown_ = false;  // since a Calculate was last pressed
   DateCalculator calculator_{*this};
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window icon, packaging/calvanir-32.png decoded, so that showing the window need not load
-// Qt's image plugins to read a PNG. The window tests check that the two agree.
+// The window icon, packaging/icons/calvanir-32.png decoded, so that showing the window need not
+// load Qt's image plugins to read a PNG. The window tests check that the two agree.
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 
 #include "display.h"
 #include "form1.h"
+#include "look.h"
 
 int main(int, char** argv) {
   // Qt aborts where it finds no display; say instead, in one sentence, what was tried.
@@ -18,7 +19,7 @@ int main(int, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral("2.0"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.calvanir.Calvanir"));
 
-  calvanir::ui::Form1 form;
-  form.show();
+  const std::unique_ptr<calvanir::ui::Form1> form = calvanir::ui::NewWindow();
+  form->show();
   return app.exec();
 }

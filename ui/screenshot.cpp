@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "form1.h"
+#include "look.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -12,10 +13,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  calvanir::ui::Form1 form;
-  form.show();
+  const std::unique_ptr<calvanir::ui::Form1> form = calvanir::ui::NewWindow();
+  form->show();
   QApplication::processEvents();
-  if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+  if (!form->grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "calvanir_screenshot: cannot write %s\n", argv[1]);
     return 1;
   }

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QTimeZone>
 #include <QTimer>
 #include <QWheelEvent>
@@ -24,6 +25,7 @@
 #include "date_picker.h"
 #include "form1.h"
 #include "frame.h"
+#include "look.h"
 #include "message_box.h"
 #include "status_bar.h"
 
@@ -126,9 +128,7 @@ class Form1Test : public QObject {
     recorder.announced.clear();
     form->findChild<Announcer*>()->installEventFilter(&recorder);
   }
-  void cleanup() {
-    form.reset();
-  }
+  void cleanup() { form.reset(); }
 
   void startUpState() {
     for (const char* picker : {"DTPicker1", "DTPicker2", "DTPicker3", "DTPicker4"}) {
@@ -828,7 +828,25 @@ class Form1Test : public QObject {
   }
 
   // Run a second time where fontconfig offers DejaVu alone (no Arial Narrow, no aliases).
+  // In every style Qt offers here, or in a compact one in its colours where it leaves too little
+  // room; never below 7 points.
+  void everyTextShowsWhole_data() {
+    QTest::addColumn<QString>("style");
+    for (const QString& style : QStyleFactory::keys())
+      QTest::newRow(qPrintable(style)) << style;
+  }
   void everyTextShowsWhole() {
+    QFETCH(QString, style);
+    const QString ownStyle = QApplication::style()->name();
+    QApplication::setStyle(style);
+    const QColor userWindow = QApplication::palette().color(QPalette::Window);
+    form = NewWindow();
+    const auto restoreStyle = qScopeGuard([&] {
+      QApplication::setStyle(ownStyle);
+      QApplication::setPalette(QPalette());
+    });
+    QVERIFY(form->font().pointSizeF() >= 7);
+    QCOMPARE(QApplication::palette().color(QPalette::Window), userWindow);
     const QString family = QFontInfo(form->font()).family();
     QVERIFY2(family == "Liberation Sans Narrow" ||
                  (family.startsWith("DejaVu Sans") && !family.contains("Mono")),
@@ -839,13 +857,20 @@ class Form1Test : public QObject {
     labels.push_back(Control<StatusBar>("StatusBar1")->Panel(0));
     for (QWidget* label : labels)
       QVERIFY2(label->minimumSizeHint().width() <= label->width(), qPrintable(label->objectName()));
-    for (auto* picker : form->findChildren<DatePicker*>())
-      QVERIFY2(picker->sizeHint().width() <= picker->width(), qPrintable(picker->objectName()));
+    for (auto* picker : form->findChildren<DatePicker*>()) {  // with the drop-down arrow
+      const QSize needed = picker->sizeHint();
+      QVERIFY2(needed.width() <= picker->width() && needed.height() <= picker->height(),
+               qPrintable(picker->objectName()));
+    }
     for (auto* option : form->findChildren<QRadioButton*>()) {
       const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                             option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
       const int ink = option->fontMetrics().horizontalAdvance(option->text()) - 1;
       QVERIFY2(indicator + ink <= option->width(), qPrintable(option->text()));
+      // Taller, it would overlap the next option.
+      QVERIFY2(
+          option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight) <= option->height(),
+          qPrintable(option->text()));
     }
     for (auto* frame : form->findChildren<Frame*>()) {
       const int captionIndent = 6;
