@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A thin front to CMake: the presets in CMakePresets.json do the work.
 SHELL := /bin/bash
-.PHONY: all deps build run screenshot test test-normal test-sanitize fuzz bench format tidy install package clean
+.PHONY: all deps build run screenshot screenshots test test-normal test-sanitize fuzz bench format tidy install package clean
 
 JOBS ?= $(shell nproc)
 CMAKE_BUILD = cmake --build --preset
@@ -23,6 +23,10 @@ run: build
 screenshot: build
 	QT_QPA_PLATFORM=offscreen build/default/ui/calvanir_screenshot build/calvanir.png
 	@echo "wrote build/calvanir.png"
+
+# The window under each style, palette and scale, one PNG each in build/screenshots/.
+screenshots: build
+	scripts/screenshots.sh build/default
 
 # The formatting, the fuzzer for a bounded time, then the whole suite twice: normally and under
 # AddressSanitizer + UndefinedBehaviorSanitizer.

@@ -15,6 +15,8 @@ packages=(
   faketime
   # the window under the Adwaita styles, light, dark and high-contrast
   adwaita-qt6
+  # make screenshots: X11's font resolution set on a private server
+  x11-xserver-utils
   # the screen reader test: Orca, speaking through espeak-ng into libao's null driver
   orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4
   espeak-ng dbus-daemon

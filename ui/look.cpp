@@ -2,6 +2,11 @@
 #include "look.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
 #include <QIcon>
 #include <QPalette>
 #include <QStyle>
@@ -12,6 +17,17 @@
 
 namespace calvanir::ui {
 namespace {
+
+const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kSettings = QStringLiteral("org.freedesktop.portal.Settings");
+const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
+const QString kColorScheme = QStringLiteral("color-scheme");
+constexpr uint kPreferDark = 1;
+
+bool IsDark(const QPalette& palette) {
+  return palette.color(QPalette::Window).lightness() < 128;
+}
 
 // False where the program is drawn with the compact style already, or it is missing.
 bool UseCompactStyle() {
@@ -29,6 +45,60 @@ bool UseCompactStyle() {
 
 }  // namespace
 
+QPalette DarkPalette() {
+  const QColor window(0x2b, 0x2b, 0x2b), base(0x1e, 0x1e, 0x1e), text(0xee, 0xee, 0xee),
+      dimmed(0x8c, 0x8c, 0x8c);
+  QPalette palette(QColor(0x3a, 0x3a, 0x3a), window);  // the frames' shades from the button's
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    const QColor& ink = group == QPalette::Disabled ? dimmed : text;
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                            QPalette::ToolTipText, QPalette::HighlightedText})
+      palette.setColor(group, role, ink);
+    palette.setColor(group, QPalette::Base, base);
+    palette.setColor(group, QPalette::AlternateBase, window);
+    palette.setColor(group, QPalette::ToolTipBase, window);
+    palette.setColor(group, QPalette::PlaceholderText, dimmed);
+    palette.setColor(group, QPalette::Highlight, QColor(0x2a, 0x5d, 0xa8));
+    palette.setColor(group, QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+  }
+  return palette;
+}
+
+DesktopColorScheme::DesktopColorScheme(QObject* parent) : QObject(parent) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return;
+  bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
+              SLOT(SettingChanged(QString, QString, QDBusVariant)));
+  QDBusMessage read =
+      QDBusMessage::createMethodCall(kPortal, kPortalPath, kSettings, QStringLiteral("Read"));
+  read << kAppearance << kColorScheme;
+  auto* reply = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
+  connect(reply, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+    call->deleteLater();
+    const QDBusPendingReply<QDBusVariant> scheme = *call;
+    if (scheme.isValid()) Follow(scheme.value().variant());
+  });
+}
+
+void DesktopColorScheme::SettingChanged(const QString& group, const QString& key,
+                                        const QDBusVariant& value) {
+  if (group == kAppearance && key == kColorScheme) Follow(value.variant());
+}
+
+void DesktopColorScheme::Follow(QVariant scheme) {
+  // Read answers with the value wrapped in a variant once more.
+  while (scheme.canConvert<QDBusVariant>())
+    scheme = scheme.value<QDBusVariant>().variant();
+  const bool dark = scheme.toUInt() == kPreferDark;
+  if (dark && !ownPalette_ && !IsDark(QApplication::palette())) {
+    ownPalette_ = QApplication::palette();
+    QApplication::setPalette(DarkPalette());
+  } else if (!dark && ownPalette_) {
+    QApplication::setPalette(*ownPalette_);
+    ownPalette_.reset();
+  }
+}
+
 void SharpenWindowIcon(QWidget& window) {
   QTimer::singleShot(0, &window, [&window] {
     QIcon icon = window.windowIcon();
@@ -44,6 +114,7 @@ std::unique_ptr<Form1> NewWindow() {
     window.reset();
     window = std::make_unique<Form1>();
   }
+  new DesktopColorScheme(window.get());
   return window;
 }
 

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders the window in its start-up state to a PNG: `calvanir_screenshot OUT.png`.
+// Renders the window in its start-up state to a PNG: `calvanir_screenshot OUT.png [--dark]`, the
+// second in the palette for a desktop that asks for dark.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
+#include <cstring>
 
 #include "form1.h"
 #include "look.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fputs("usage: calvanir_screenshot OUT.png\n", stderr);
+  const bool dark = argc == 3 && std::strcmp(argv[2], "--dark") == 0;
+  if (argc != 2 && !dark) {
+    std::fputs("usage: calvanir_screenshot OUT.png [--dark]\n", stderr);
     return 2;
   }
   QApplication app(argc, argv);
+  if (dark) QApplication::setPalette(calvanir::ui::DarkPalette());
   const std::unique_ptr<calvanir::ui::Form1> form = calvanir::ui::NewWindow();
   form->show();
   QApplication::processEvents();

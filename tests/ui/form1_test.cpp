@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDropEvent>
 #include <QFontInfo>
 #include <QLabel>
@@ -41,6 +44,35 @@ class AnnouncementRecorder : public QObject {
     if (event->type() == QEvent::Show)
       announced << static_cast<QWidget*>(watched)->accessibleName();
     return false;
+  }
+};
+
+// A stand-in for the desktop's Settings portal, on a connection of its own to the session bus.
+class StandInPortal : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+ public:
+  QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "portal");
+  uint scheme = 1;  // dark
+  bool Register() {
+    return bus.registerService("org.freedesktop.portal.Desktop") &&
+           bus.registerObject("/org/freedesktop/portal/desktop", this,
+                              QDBusConnection::ExportAllSlots);
+  }
+  void Change(uint value) {
+    scheme = value;
+    QDBusMessage changed = QDBusMessage::createSignal(
+        "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Settings", "SettingChanged");
+    changed << "org.freedesktop.appearance"
+            << "color-scheme" << QVariant::fromValue(QDBusVariant(value));
+    bus.send(changed);
+  }
+
+ public slots:
+  // The portal wraps the value in a variant once more.
+  QDBusVariant Read(const QString&, const QString&) {
+    return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
   }
 };
 
@@ -110,6 +142,28 @@ class Form1Test : public QObject {
     if (QT_VERSION < QT_VERSION_CHECK(6, 8, 0)) QCOMPARE(recorder.announced, expected);
   }
 
+  // The contrast of the strongest ink in `area` of the painted widget against its window colour.
+  static double InkContrast(QWidget* widget, QRect area) {
+    const auto luminance = [](QColor colour) {
+      const auto linear = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+      };
+      return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+             0.0722 * linear(colour.blueF());
+    };
+    const QImage painted = widget->grab().toImage();
+    const double background = luminance(widget->palette().color(QPalette::Window));
+    double strongest = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const double ink = luminance(painted.pixelColor(x, y));
+        strongest = std::max(
+            strongest, (std::max(ink, background) + 0.05) / (std::min(ink, background) + 0.05));
+      }
+    }
+    return strongest;
+  }
+
   QString FocusName() const {
     QWidget* focus = QApplication::focusWidget();
     while (focus && focus->objectName().isEmpty())
@@ -149,6 +203,7 @@ class Form1Test : public QObject {
     QCOMPARE(shipped.size(), QSize(32, 32));
     QCOMPARE(form->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
              shipped);
+    QTRY_VERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));  // sharp at 2x
     QVERIFY(messages.isEmpty());
   }
 
@@ -832,13 +887,17 @@ class Form1Test : public QObject {
   // room; never below 7 points.
   void everyTextShowsWhole_data() {
     QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("dark");  // the palette for a desktop that asks for dark
     for (const QString& style : QStyleFactory::keys())
-      QTest::newRow(qPrintable(style)) << style;
+      QTest::newRow(qPrintable(style)) << style << false;
+    QTest::newRow("Fusion, dark") << "Fusion" << true;
   }
   void everyTextShowsWhole() {
     QFETCH(QString, style);
+    QFETCH(bool, dark);
     const QString ownStyle = QApplication::style()->name();
     QApplication::setStyle(style);
+    if (dark) QApplication::setPalette(DarkPalette());
     const QColor userWindow = QApplication::palette().color(QPalette::Window);
     form = NewWindow();
     const auto restoreStyle = qScopeGuard([&] {
@@ -874,10 +933,39 @@ class Form1Test : public QObject {
     }
     for (auto* frame : form->findChildren<Frame*>()) {
       const int captionIndent = 6;
-      QVERIFY2(captionIndent + frame->fontMetrics().horizontalAdvance(frame->Caption()) <=
-                   frame->width(),
-               qPrintable(frame->Caption()));
+      const QRect caption(captionIndent, 0,
+                          frame->fontMetrics().horizontalAdvance(frame->Caption()),
+                          frame->fontMetrics().height());
+      QVERIFY2(caption.right() < frame->width(), qPrintable(frame->Caption()));
+      QVERIFY2(InkContrast(frame, caption) >= 4.5, qPrintable(frame->Caption()));
     }
+    const StatusBar* bar = Control<StatusBar>("StatusBar1");
+    for (int panel : {0, 3})
+      QVERIFY2(InkContrast(bar->Panel(panel), bar->Panel(panel)->contentsRect()) >= 4.5,
+               qPrintable(bar->Panel(panel)->text()));
+  }
+
+  // Against a stand-in portal on the private session bus that dbus-run-session gives this test.
+  void followsTheDesktopDarkStyle() {
+    if (!QDBusConnection::sessionBus().isConnected()) QSKIP("no session bus to find a portal on");
+    const auto restore = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+    const auto dark = [] {
+      return QApplication::palette().color(QPalette::Window).lightness() < 128;
+    };
+    QTest::failOnWarning(QRegularExpression(".*"));
+    {
+      const DesktopColorScheme withoutPortal(nullptr);
+      QTest::qWait(200);
+      QVERIFY(!dark());
+    }
+    StandInPortal portal;
+    QVERIFY(portal.Register());
+    const DesktopColorScheme follower(nullptr);
+    QTRY_VERIFY(dark());
+    portal.Change(0);
+    QTRY_VERIFY(!dark());
+    portal.Change(1);
+    QTRY_VERIFY(dark());
   }
 
   void messageBox_data() {
