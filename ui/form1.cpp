@@ -204,8 +204,8 @@ bool ShowsWholeText(Kind kind, QWidget* control) {
                    ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
                    .width();
       }
-      // The options lie a pixel apart less than their height: an indicator taller than the option
-      // would overlap the next one.
+      // The options stand one above the other at about their own height: an indicator taller than
+      // the option would overlap the next one.
       const QRect contents =
           button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
       return contents.left() + button->fontMetrics().horizontalAdvance(button->text()) - 1 <=

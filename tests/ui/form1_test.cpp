@@ -201,7 +201,10 @@ class Form1Test : public QObject {
              qPrintable(QFontInfo(Box("Text5")->font()).family()));
     const QImage shipped = QImage(CALVANIR_ICON_PNG).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(shipped.size(), QSize(32, 32));
-    QCOMPARE(form->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+    QCOMPARE(form->windowIcon()
+                 .pixmap(QSize(32, 32), 1)
+                 .toImage()
+                 .convertToFormat(QImage::Format_ARGB32),
              shipped);
     QTRY_VERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));  // sharp at 2x
     QVERIFY(messages.isEmpty());
