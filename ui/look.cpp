@@ -7,8 +7,11 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QPalette>
+#include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -100,12 +103,28 @@ void DesktopColorScheme::Follow(QVariant scheme) {
 }
 
 void SharpenWindowIcon(QWidget& window) {
-  QTimer::singleShot(0, &window, [&window] {
-    QIcon icon = window.windowIcon();
-    for (const int size : {16, 24, 48, 64, 128, 256})
-      icon.addFile(QStringLiteral(":/icons/calvanir-%1.png").arg(size), QSize(size, size));
-    window.setWindowIcon(icon);
-  });
+  // Waits for the window's first paint, then for that frame to be done.
+  class AfterFirstPaint : public QObject {
+   public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() != QEvent::Paint) return false;
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, watched, [window = static_cast<QWidget*>(watched)] {
+        QIcon icon = window->windowIcon();
+        for (const int size : {16, 24, 48, 64, 128, 256}) {
+          // Read as PNG, not guessed at: guessing asks every image plugin Qt has.
+          QImageReader png(QStringLiteral(":/icons/calvanir-%1.png").arg(size), "png");
+          png.setAutoDetectImageFormat(false);
+          icon.addPixmap(QPixmap::fromImage(png.read()));
+        }
+        window->setWindowIcon(icon);
+      });
+      deleteLater();
+      return false;
+    }
+  };
+  window.installEventFilter(new AfterFirstPaint(&window));
 }
 
 std::unique_ptr<Form1> NewWindow() {
