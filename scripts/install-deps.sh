@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake make pkg-config
-  qt6-base-dev libxcb-xkb-dev
+  qt6-base-dev qt6-base-private-dev libxcb-xkb-dev libwayland-dev libxkbcommon-dev
   # tests, fuzzing, benchmarks
   libgtest-dev libbenchmark-dev libicu-dev clang libclang-rt-14-dev xvfb xauth
   # the time zones the date panel is tested in, and a font set-up without a narrow face
@@ -15,6 +15,8 @@ packages=(
   faketime
   # the window under the Adwaita styles, light, dark and high-contrast
   adwaita-qt6
+  # the window on a headless Wayland compositor
+  sway qt6-wayland
   # make screenshots: X11's font resolution set on a private server
   x11-xserver-utils
   # the screen reader test: Orca, speaking through espeak-ng into libao's null driver

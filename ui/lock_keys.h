@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Caps Lock and Num Lock states, kept current while the program runs, also while another window
-// has the focus.
+// The Caps Lock and Num Lock states, kept current while the program runs. On X11 also while another
+// window has the focus; a Wayland compositor tells them only to the window with the keyboard, and
+// tells them again when the keyboard comes back.
 #pragma once
 
 #include <QAbstractNativeEventFilter>
@@ -18,9 +19,10 @@ class LockKeys : public QObject, public QAbstractNativeEventFilter {
   explicit LockKeys(QObject* parent = nullptr);
   ~LockKeys() override;
 
-  // Empty where the state cannot be read: on a platform other than X11, or with no Num Lock key.
-  std::optional<bool> CapsLock() const;
-  std::optional<bool> NumLock() const;
+  // Empty where the state cannot be read: on a platform other than X11 and Wayland, with no Num
+  // Lock key, or on Wayland before the window first has the keyboard.
+  std::optional<bool> CapsLock() const { return capsLock_; }
+  std::optional<bool> NumLock() const { return numLock_; }
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -31,11 +33,14 @@ class LockKeys : public QObject, public QAbstractNativeEventFilter {
   void ReadModifierMapping();
   void ReadLockedModifiers();
   void SetLocked(std::uint8_t lockedModifiers);
+  void SetStates(std::optional<bool> capsLock, std::optional<bool> numLock);
 
   struct X11;
   std::unique_ptr<X11> x11_;
   std::uint8_t numLockMask_ = 0;  // the real modifier Num Lock is bound to; 0 when none
-  std::optional<std::uint8_t> locked_;
+  struct Wayland;
+  std::unique_ptr<Wayland> wayland_;
+  std::optional<bool> capsLock_, numLock_;
 };
 
 }  // namespace calvanir::ui
