@@ -35,8 +35,7 @@ finish() {
 }
 trap finish EXIT
 
-# A key press, or a window given the keyboard (there is no window manager to do it), after which
-# the next phrases are awaited.
+# A key press, or the window given the keyboard (no window manager does it), before what is heard.
 act() {
   mark=$(wc -l <"$log")
   "$@"
@@ -65,14 +64,7 @@ keys Tab Up Tab Tab Tab Tab Tab space
 expect "31 day(s). 5 week(s). 1 month(s). 0 year(s)."
 keys Tab
 expect "0 year(s). selected."
-keys Tab Tab
-expect "0 selected."
-keys a
-expect "Please enter a number."
-keys Return
-act xdotool windowfocus --sync "$window"
-expect "0."
-keys BackSpace 5 Tab Tab Tab space
+keys Tab Tab BackSpace 5 Tab Tab Tab space
 expect "Wednesday, March 19, 2003."
 [ "$failures" -eq 0 ] && echo "Orca said every result, value and weekday"
 exit "$failures"

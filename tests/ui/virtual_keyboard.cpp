@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A keyboard for a Wayland compositor (zwp_virtual_keyboard_v1), as long as standard input stays
-// open. Each line names the modifiers to lock, by their XKB names ("Lock Mod2" for Caps Lock and
-// Num Lock; an empty line for none); "ok" answers once the compositor has them.
+// A keyboard for a Wayland compositor (zwp_virtual_keyboard_v1) while standard input is open. Each
+// line names the modifiers to lock ("Lock Mod2": Caps Lock and Num Lock); "ok" once they are sent.
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
-#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <sstream>
-#include <string>
 
 namespace {
 
@@ -39,17 +36,16 @@ void Global(void*, wl_registry* registry, uint32_t name, const char* interface, 
   if (std::strcmp(interface, kManager.name) == 0)
     manager = static_cast<wl_proxy*>(wl_registry_bind(registry, name, &kManager, 1));
 }
-void GlobalRemove(void*, wl_registry*, uint32_t) {}
-const wl_registry_listener kRegistryListener = {&Global, &GlobalRemove};
+const wl_registry_listener kRegistryListener = {&Global, [](void*, wl_registry*, uint32_t) {}};
 
 }  // namespace
 
 int main() {
   wl_display* display = wl_display_connect(nullptr);
-  if (!display) return std::fputs("virtual_keyboard: no compositor\n", stderr), 1;
+  if (!display) return 1;
   wl_registry_add_listener(wl_display_get_registry(display), &kRegistryListener, nullptr);
   wl_display_roundtrip(display);
-  if (!seat || !manager) return std::fputs("virtual_keyboard: no virtual keyboards\n", stderr), 1;
+  if (!seat || !manager) return 2;  // the compositor has no virtual keyboards
   auto* keyboard = wl_proxy_marshal_flags(manager, kCreate, &kVirtualKeyboard, 1, 0, seat, nullptr);
 
   xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);

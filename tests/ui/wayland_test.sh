@@ -1,35 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a test program on a headless sway of its own. sway refuses to run as root: as root, it runs
-# as nobody, with a temporary HOME and runtime directory. Exits 77 (skipped) where sway cannot
-# start, saying why.
+# Runs a test program on a headless sway of its own; sway refuses root, so as root it runs as
+# nobody. Exits 77 (skipped) where sway cannot start, saying why.
 # Usage: wayland_test.sh TEST_PROGRAM [ARGUMENTS...]
 set -euo pipefail
 work=$(mktemp -d)
 chmod 755 "$work"
 mkdir -m 700 "$work/run"
-: >"$work/config"
 as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-  chown nobody "$work/run"
-  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-fi
-"${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/run" \
-  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-  sway -c "$work/config" >"$work/sway.log" 2>&1 &
+[ "$(id -u)" -eq 0 ] && chown nobody "$work/run" && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+"${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/run" WLR_BACKENDS=headless \
+  WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c /dev/null >"$work/sway.log" 2>&1 &
 sway=$!
 trap 'kill "$sway" 2>/dev/null; wait "$sway" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do
   socket=$(find "$work/run" -maxdepth 1 -name 'wayland-[0-9]' -print -quit)
-  [ -n "$socket" ] && break
-  kill -0 "$sway" 2>/dev/null || break
+  [ -n "$socket" ] || ! kill -0 "$sway" 2>/dev/null && break
   sleep 0.1
 done
-if [ -z "${socket:-}" ]; then
-  echo "SKIP: sway could not start:" >&2
-  cat "$work/sway.log" >&2
-  exit 77
-fi
-status=0
-WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@" || status=$?
-exit "$status"
+[ -n "${socket:-}" ] || { echo "SKIP: sway could not start:" >&2; cat "$work/sway.log" >&2; exit 77; }
+WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
