@@ -85,8 +85,8 @@ install: deps
 package: deps
 	cmake --preset release
 	$(CMAKE_BUILD) release -j $(JOBS)
-	cd build/release && cpack
-	@ls build/release/*.deb
+	packaging/build-package.sh build/release build/release
+	@sha256sum build/release/*.deb
 
 clean:
 	rm -rf build

@@ -12,9 +12,15 @@ trap 'rm -rf "$scratch"' EXIT
 
 fail() { echo "package_test: $*" >&2; exit 1; }
 
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
+package="$(dirname "$0")/../../packaging/build-package.sh"
+"$package" "$build" "$scratch/out" >/dev/null
 deb=$(ls "$scratch"/out/calvanir_*.deb)
 echo "built $(basename "$deb")"
+# Again under another umask, a day later, in another time zone and locale: the same bytes.
+(umask 002 && TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 faketime -f +1d "$package" "$build" \
+  "$scratch/again") >/dev/null
+cmp "$deb" "$scratch"/again/calvanir_*.deb || fail "a second build of the package differs"
+echo "built again, the same bytes: $(sha256sum <"$deb" | cut -d' ' -f1)"
 
 # Debian's own checker: not one error or warning.
 findings=$(LC_ALL=C.UTF-8 lintian --pedantic "$deb" 2>/dev/null | grep -E '^[EW]: ' || true)
