@@ -36,6 +36,16 @@ TEST(CalendarAgainstQDate, EveryRepresentableDayBothWaysWithItsWeekday) {
   EXPECT_EQ(checked, 3615900);
 }
 
+// Today is the local date that Qt reads from the clock too; a midnight may pass between the
+// readings.
+TEST(CalendarAgainstQDate, TodayIsTheLocalDate) {
+  const QDate before = QDate::currentDate();
+  const CalendarDate today = Today();
+  const QDate after = QDate::currentDate();
+  EXPECT_TRUE(today == SerialOf(before) || today == SerialOf(after))
+      << DateOf(today).toString(Qt::ISODate).toStdString();
+}
+
 TEST(CalendarAgainstQDate, RandomDifferencesAndShifts) {
   std::mt19937_64 random{20030311};
   const qint64 span = kFirst.daysTo(kLast);

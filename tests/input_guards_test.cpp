@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"TooLongForADouble", Days, std::string(400, '7'), "Number too big."},
                       SizeCase{"EmptyWhileRetyping", Days, "", ""},
                       SizeCase{"PastedLetters", Days, "12a", "Please enter a number."},
+                      SizeCase{"PastedColon", Days, "1:", "Please enter a number."},
+                      SizeCase{"PastedSlash", Days, "/1", "Please enter a number."},
                       SizeCase{"PastedNegative", Weeks, "-5", "Please enter a number."},
                       SizeCase{"PastedDecimal", Months, "1.5", "Please enter a number."},
                       SizeCase{"PastedWithSpaces", Days, " 12 ", "Please enter a number."},

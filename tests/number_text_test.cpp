@@ -64,7 +64,9 @@ TEST(NumberParsing, EverythingElseIsNotANumber) {
                          "1\n",
                          "\xd9\xa3" /* Arabic-Indic 3 */,
                          "\xef\xbc\x91" /* fullwidth 1 */,
-                         "12a3"};
+                         "12a3",
+                         "1:" /* the character after '9' */,
+                         "/1" /* and before '0' */};
   for (const char* text : cases) {
     const Checked<double> parsed = ParseNumber(text);
     ASSERT_FALSE(parsed) << text;

@@ -101,11 +101,11 @@ class Form1Test : public QObject {
     QWidget window;
     DatePicker* picker;
     LocalPicker(const char* locale, QDate date) : scope(locale) {
+      auto* other = new QLineEdit(&window);  // first, so that the picker has never had the focus
+      other->setGeometry(8, 40, 73, 25);
       picker = new DatePicker(&window);
       picker->setGeometry(8, 8, 73, 25);
       picker->setDate(date);
-      auto* other = new QLineEdit(&window);
-      other->setGeometry(8, 40, 73, 25);
       window.show();
       if (!QTest::qWaitForWindowActive(&window)) qFatal("the picker's window never became active");
       other->setFocus();
@@ -565,8 +565,10 @@ class Form1Test : public QObject {
   // Each step clicks a section, the first into a picker without the focus, and types its digits.
   void clickSelectsTheSectionUnderThePointer_data() {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("steps");  // section letter (d, M, y), then the digits typed
-    QTest::addColumn<QDate>("after");        // from 2003-03-14, once Tab has left the picker
+    // Where the click lands, a section letter (d, M, y) or "." just past the text, then the digits
+    // typed; "~" first clicks into the window while another window is active.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QDate>("after");  // from 2003-03-14, once Tab has left the picker
     QTest::newRow("month-day-year: year") << "en_US" << QStringList{"y1987"} << QDate(1987, 3, 14);
     QTest::newRow("month-day-year: month, then day")
         << "en_US" << QStringList{"M7", "d25"} << QDate(2003, 7, 25);
@@ -575,22 +577,46 @@ class Form1Test : public QObject {
     QTest::newRow("day-month-year: day") << "en_GB" << QStringList{"d25"} << QDate(2003, 3, 25);
     QTest::newRow("year-month-day: day, then month")
         << "ja_JP" << QStringList{"d25", "M11"} << QDate(2003, 11, 25);
+    // "2003. 3. 14.": beside every section, the day is nearest.
+    QTest::newRow("long separators: past the text")
+        << "ko_KR" << QStringList{".25"} << QDate(2003, 3, 25);
+    QTest::newRow("into an inactive window: year")
+        << "en_US" << QStringList{"~y1987"} << QDate(1987, 3, 14);
   }
   void clickSelectsTheSectionUnderThePointer() {
     QFETCH(QString, locale);
     QFETCH(QStringList, steps);
     QFETCH(QDate, after);
-    const LocalPicker local(qPrintable(locale), QDate(2003, 3, 14));
+    LocalPicker local(qPrintable(locale), QDate(2003, 3, 14));
     const std::map<QChar, QDateTimeEdit::Section> sections = {{'d', QDateTimeEdit::DaySection},
                                                               {'M', QDateTimeEdit::MonthSection},
                                                               {'y', QDateTimeEdit::YearSection}};
-    std::vector<QPoint> centres;
-    for (const QString& step : steps)
-      centres.push_back(SectionCentre(local, sections.at(step[0])));
-    for (std::size_t i = 0; i < centres.size(); ++i) {
-      QTest::mouseClick(local.Editor(), Qt::LeftButton, {}, centres[i]);
+    QWidget other;
+    for (QString step : steps) {
+      const bool inactive = step.startsWith('~');
+      if (inactive) {
+        step.remove(0, 1);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+      }
+      QLineEdit* editor = local.Editor();
+      editor->setCursorPosition(int(editor->text().size()));
+      const QPoint pastTheText =
+          editor->inputMethodQuery(Qt::ImCursorRectangle).toRect().center() + QPoint(3, 0);
+      const QPoint at = step[0] == '.' ? pastTheText : SectionCentre(local, sections.at(step[0]));
+      if (inactive) {
+        // Straight to the editor, as the click reaches it before the window's activation does.
+        QMouseEvent press(QEvent::MouseButtonPress, at, editor->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(editor, &press);
+        local.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&local.window));
+      } else {
+        QTest::mouseClick(editor, Qt::LeftButton, {}, at);
+      }
       QVERIFY(local.picker->hasFocus());
-      QTest::keyClicks(local.picker, steps[static_cast<qsizetype>(i)].mid(1));
+      QTest::keyClicks(local.picker, step.mid(1));
     }
     QTest::keyClick(local.picker, Qt::Key_Tab);
     QCOMPARE(local.picker->date(), after);
@@ -711,6 +737,8 @@ class Form1Test : public QObject {
     }
     QTRY_VERIFY(!popup->isVisible());
     QTest::qWait(10);  // whatever the close left to do
+    for (const QTimer* timer : picker->findChildren<QTimer*>())
+      QVERIFY2(!timer->isActive(), "the picker keeps a timer running after the calendar closed");
     QCOMPARE(picker->date(), after);
     QCOMPARE(form->Calculator().Values().BaseDate, FromQDate(after));
   }
