@@ -7,6 +7,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
@@ -118,9 +119,9 @@ void SharpenWindowIcon(QWidget& window) {
       watched->removeEventFilter(this);
       QTimer::singleShot(0, watched, [window = static_cast<QWidget*>(watched)] {
         QIcon icon = window->windowIcon();
-        for (const int size : {16, 24, 48, 64, 128, 256}) {
+        for (const QFileInfo& file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
           // Read as PNG, not guessed at: guessing asks every image plugin Qt has.
-          QImageReader png(QStringLiteral(":/icons/calvanir-%1.png").arg(size), "png");
+          QImageReader png(file.filePath(), "png");
           png.setAutoDetectImageFormat(false);
           icon.addPixmap(QPixmap::fromImage(png.read()));
         }

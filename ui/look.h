@@ -37,8 +37,8 @@ class DesktopColorScheme : public QObject {
 };
 
 // Gives the window its icon in every size from 16 to 256 pixels, for title bars, task switchers
-// and docks at any scale, once the window has painted its first frame: reading the first PNG loads
-// Qt's image plugins, which would delay it.
+// and docks at any scale, once the window has painted its first frame: decoding them first would
+// delay it.
 void SharpenWindowIcon(QWidget& window);
 
 // The window in the user's style; or, where that style's frames and paddings leave the fixed
