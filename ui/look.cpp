@@ -77,8 +77,13 @@ DesktopColorScheme::DesktopColorScheme(QObject* parent) : QObject(parent) {
     return;
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return;
-  bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
-              SLOT(SettingChanged(QString, QString, QDBusVariant)));
+  // Qt D-Bus matches the slot by its argument types' names, which it knows only once registered;
+  // until then the connection fails and the window never hears of a change.
+  qRegisterMetaType<QDBusVariant>();
+  [[maybe_unused]] const bool following =
+      bus.connect(kPortal, kPortalPath, kSettings, QStringLiteral("SettingChanged"), this,
+                  SLOT(SettingChanged(QString, QString, QDBusVariant)));
+  Q_ASSERT_X(following, "DesktopColorScheme", "no slot for the portal's SettingChanged");
   QDBusMessage read =
       QDBusMessage::createMethodCall(kPortal, kPortalPath, kSettings, QStringLiteral("Read"));
   read << kAppearance << kColorScheme;
@@ -97,8 +102,10 @@ void DesktopColorScheme::SettingChanged(const QString& group, const QString& key
 
 void DesktopColorScheme::Follow(QVariant scheme) {
   // Read answers with the value wrapped in a variant once more.
-  while (scheme.canConvert<QDBusVariant>())
+  while (scheme.metaType() == QMetaType::fromType<QDBusVariant>())
     scheme = scheme.value<QDBusVariant>().variant();
+  // The portal documents a uint32; anything else is no answer, not a number to convert.
+  if (scheme.metaType() != QMetaType::fromType<uint>()) return;
   const bool dark = scheme.toUInt() == kPreferDark;
   if (dark && !ownPalette_ && !IsDark(QApplication::palette())) {
     ownPalette_ = QApplication::palette();

@@ -28,6 +28,7 @@
 #include "frame.h"
 #include "look.h"
 #include "message_box.h"
+#include "stand_in_portal.h"
 #include "status_bar.h"
 
 using namespace calvanir;
@@ -41,34 +42,6 @@ struct AnnouncementRecorder : QObject {
     if (event->type() == QEvent::Show)
       announced << static_cast<QWidget*>(watched)->accessibleName();
     return false;
-  }
-};
-
-// A stand-in for the desktop's Settings portal, on a connection of its own to the session bus.
-class StandInPortal : public QObject {
-  Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
-
- public:
-  QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "portal");
-  uint scheme = 1;  // dark
-  bool Register() {
-    return bus.registerService("org.freedesktop.portal.Desktop") &&
-           bus.registerObject("/org/freedesktop/portal/desktop", this,
-                              QDBusConnection::ExportAllSlots);
-  }
-  void Change(uint value) {
-    scheme = value;
-    bus.send(QDBusMessage::createSignal("/org/freedesktop/portal/desktop",
-                                        "org.freedesktop.portal.Settings", "SettingChanged")
-             << "org.freedesktop.appearance"
-             << "color-scheme" << QVariant::fromValue(QDBusVariant(value)));
-  }
-
- public slots:
-  // The portal wraps the value in a variant once more.
-  QDBusVariant Read(const QString&, const QString&) {
-    return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
   }
 };
 
@@ -985,9 +958,9 @@ class Form1Test : public QObject {
     QVERIFY(portal.Register());
     const DesktopColorScheme follower(nullptr);
     QTRY_VERIFY(dark());
-    portal.Change(0);
+    portal.Change(0u);
     QTRY_VERIFY(!dark());
-    portal.Change(1);
+    portal.Change(1u);
     QTRY_VERIFY(dark());
   }
 

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The built program follows the desktop's colour scheme as a user meets it: started as its own
+// process beside a stand-in Settings portal (another process) on a private session bus, and
+// looked at from outside, in the pixels of its window on the X server.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QtTest>
+
+#include "look.h"
+
+// How long the program has to follow a change, and to show that it does not.
+constexpr int kWithinMs = 1000;
+
+class DesktopStyleTest : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class Look { Unpainted, Light, Dark };
+  Q_ENUM(Look)
+
+ private:
+  QProcess portal, program;
+  QTemporaryDir runtime;
+  WId window = 0;
+
+  // The colour most of the window shows: the dark palette's own, or a light one. A window not yet
+  // painted shows neither.
+  Look Seen() const {
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(window).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        ++counts[image.pixel(x, y)];
+    QRgb commonest = 0;
+    for (auto count = counts.cbegin(); count != counts.cend(); ++count)
+      if (count.value() > counts.value(commonest)) commonest = count.key();
+    if (QColor(commonest) == calvanir::ui::DarkPalette().color(QPalette::Window)) return Look::Dark;
+    return QColor(commonest).lightness() > 160 ? Look::Light : Look::Unpainted;
+  }
+
+  void ExpectFromPortal(const char* word) {
+    QVERIFY2(portal.waitForReadyRead(5000), "the stand-in portal said nothing");
+    QCOMPARE(portal.readLine().trimmed(), QByteArray(word));
+  }
+
+  // A change must show within the bound; where none is due, the window must keep its look for as
+  // long, or a wrong answer that flips it a moment later would pass.
+  void Expect(Look before, Look after) {
+    if (before != after) {
+      QTRY_COMPARE_WITH_TIMEOUT(Seen(), after, kWithinMs);
+      return;
+    }
+    QElapsedTimer held;
+    held.start();
+    while (held.elapsed() < kWithinMs) {
+      QCOMPARE(Seen(), after);
+      QTest::qWait(50);
+    }
+  }
+
+ private slots:
+  void cleanup() {
+    for (QProcess* process : {&program, &portal}) {
+      process->kill();
+      process->waitForFinished();
+    }
+  }
+
+  // Each step is a scheme and the look it must give: the first answers Read at start (none: no
+  // portal), the rest are emitted as changes.
+  void followsTheDesktop_data() {
+    QTest::addColumn<QStringList>("schemes");
+    QTest::addColumn<QList<Look>>("looks");
+    QTest::newRow("dark, light, dark")
+        << QStringList{"u:1", "u:2", "u:1"} << QList{Look::Dark, Look::Light, Look::Dark};
+    QTest::newRow("light, dark, light")
+        << QStringList{"u:2", "u:1", "u:2"} << QList{Look::Light, Look::Dark, Look::Light};
+    QTest::newRow("dark, no preference")
+        << QStringList{"u:1", "u:0"} << QList{Look::Dark, Look::Light};
+    QTest::newRow("no portal") << QStringList{} << QList{Look::Light};
+    // Then a right one, to show that the program was listening all along.
+    QTest::newRow("the wrong type")
+        << QStringList{"s:1", "s:1", "u:1"} << QList{Look::Light, Look::Light, Look::Dark};
+  }
+  void followsTheDesktop() {
+    QFETCH(QStringList, schemes);
+    QFETCH(QList<Look>, looks);
+    if (!schemes.isEmpty()) {
+      portal.start(QStringLiteral(CALVANIR_STAND_IN_PORTAL), {schemes.takeFirst()});
+      ExpectFromPortal("ready");
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CALVANIR_PROGRAM), {});
+    QVERIFY(program.waitForStarted());
+    QProcess search;
+    search.start("xdotool", {"search", "--sync", "--onlyvisible", "--pid",
+                             QString::number(program.processId())});
+    QVERIFY(search.waitForFinished(20000) && search.exitCode() == 0);
+    window = search.readAllStandardOutput().split('\n').first().toULongLong();
+    if (portal.state() == QProcess::Running) ExpectFromPortal("answered");
+
+    QTRY_VERIFY_WITH_TIMEOUT(Seen() != Look::Unpainted, 5000);
+    Look seen = Seen();
+    for (qsizetype step = 0; step < looks.size(); ++step) {
+      if (step > 0) {
+        portal.write(schemes[step - 1].toLatin1() + '\n');
+        ExpectFromPortal("sent");
+      }
+      Expect(seen, looks[step]);
+      if (QTest::currentTestFailed()) return;
+      seen = looks[step];
+    }
+    // Silent throughout: where no portal answers and where one answers wrongly alike.
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+  }
+};
+
+QTEST_MAIN(DesktopStyleTest)
+#include "desktop_style_test.moc"
