@@ -6,9 +6,10 @@
 #
 #   package_test.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "$0")/../support/cleanup.sh"
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+at_exit rm -rf "$scratch"
 
 fail() { echo "package_test: $*" >&2; exit 1; }
 
@@ -57,9 +58,9 @@ dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | grep -v '^./usr/' && fail
 # The offscreen platform shows nothing another process could see, so the window is looked for on a
 # private X server instead: the unpacked program must map a window with its caption.
 xvfb-run -a bash -c '
-  "$1" & program=$!
-  if timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0" >/dev/null; then status=0; else status=1; fi
-  kill "$program" 2>/dev/null; wait "$program" 2>/dev/null
-  exit $status
-' _ "$root/usr/bin/calvanir" || fail "the unpacked program showed no window"
+  source "$1"
+  "$2" &
+  at_exit stop $!
+  timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0" >/dev/null
+' _ "$(dirname "$0")/../support/cleanup.sh" "$root/usr/bin/calvanir" || fail "the unpacked program showed no window"
 echo "the unpacked program showed its window"

@@ -5,9 +5,10 @@
 #
 #   no_display_test.sh CALVANIR
 set -uo pipefail
+source "$(dirname "$0")/../support/cleanup.sh"
 program=$1
 runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
+at_exit rm -rf "$runtime"
 
 # A display number no X server listens on.
 n=59

@@ -7,9 +7,10 @@
 # sound device speech-dispatcher stops answering after a few phrases, and Orca then hangs.
 # Usage: orca_test.sh CALVANIR
 set -euo pipefail
+source "$(dirname "$0")/../support/cleanup.sh"
 if [ "${1:-}" != --inside ]; then
   work=$(mktemp -d)
-  trap 'rm -rf "$work"' EXIT
+  at_exit rm -rf "$work"
   export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
   mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca"
   echo default_driver=null >"$HOME/.libao"
@@ -23,17 +24,15 @@ if [ "${1:-}" != --inside ]; then
   exit "$status"
 fi
 
-log=$3/orca.log failures=0 mark=0 app=
+log=$3/orca.log failures=0 mark=0
 touch "$log"
 # Never with --replace, which ends every Orca of this user on the machine.
 /usr/bin/python3 "$(dirname "$0")/orca_line_buffered.py" --debug-file "$log" >"$3/orca.out" 2>&1 &
 orca=$!
-finish() {
-  [ -n "$app" ] && { pkill -P "$app"; kill "$app"; } 2>/dev/null  # faketime and the window
-  kill "$orca" 2>/dev/null && wait "$orca" 2>/dev/null
-  pkill -f -- "--socket-path $XDG_RUNTIME_DIR/" || true  # the speech-dispatcher Orca started
-}
-trap finish EXIT
+# The speech-dispatcher that Orca started, once Orca has ended.
+stop_speech_dispatcher() { stop $(pgrep -f -- "--socket-path $XDG_RUNTIME_DIR/"); }
+at_exit stop_speech_dispatcher
+at_exit stop "$orca"
 
 # A key press, or the window given the keyboard (no window manager does it), before what is heard.
 act() {
@@ -55,7 +54,7 @@ act true
 expect "Screen reader on."
 [ "$failures" -eq 0 ] || { cat "$3/orca.out" >&2; exit 1; }
 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 faketime -f "@2003-03-14 12:00:00" "$2" &
-app=$!
+at_exit stop $!  # faketime and the window
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0")
 act xdotool windowfocus --sync "$window"
 expect "First Date 3/14/2003 spin button."

@@ -4,7 +4,9 @@
 # nobody. Exits 77 (skipped) where sway cannot start, saying why.
 # Usage: wayland_test.sh TEST_PROGRAM [ARGUMENTS...]
 set -euo pipefail
+source "$(dirname "$0")/../support/cleanup.sh"
 work=$(mktemp -d)
+at_exit rm -rf "$work"
 chmod 755 "$work"
 mkdir -m 700 "$work/run"
 as_user=()
@@ -12,7 +14,7 @@ as_user=()
 "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/run" WLR_BACKENDS=headless \
   WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c /dev/null >"$work/sway.log" 2>&1 &
 sway=$!
-trap 'kill "$sway" 2>/dev/null; wait "$sway" 2>/dev/null; rm -rf "$work"' EXIT
+at_exit stop "$sway"
 for _ in $(seq 100); do
   socket=$(find "$work/run" -maxdepth 1 -name 'wayland-[0-9]' -print -quit)
   [ -n "$socket" ] || ! kill -0 "$sway" 2>/dev/null && break

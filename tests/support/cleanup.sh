@@ -1,0 +1,43 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The test scripts' clean-up, sourced by each: what at_exit registers runs when the script exits,
+# the last registered first, and none of it changes the exit status, which is what the checks
+# decided. A clean-up that cannot finish says so on standard error and the status stays.
+#
+#   at_exit COMMAND [ARGUMENTS...]   run at exit
+#   stop PID...                      end processes that this script started, and their children
+#                                    (a wrapper's, such as faketime's): TERM, then KILL
+
+cleanups=()
+at_exit() { cleanups=("$(printf '%q ' "$@")" "${cleanups[@]}"); }
+
+descendants() {
+  local child
+  for child in $(pgrep -P "$1"); do echo "$child" && descendants "$child"; done
+}
+
+stop() {
+  local pid left=()
+  set -- "$@" $(for pid in "$@"; do descendants "$pid"; done)
+  for pid in "$@"; do kill -TERM "$pid" 2>/dev/null || true; done
+  for _ in $(seq 50); do
+    left=()
+    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && left+=("$pid"); done
+    [ ${#left[@]} -eq 0 ] && return 0
+    sleep 0.1
+  done
+  for pid in "${left[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
+  sleep 0.5
+  for pid in "${left[@]}"; do kill -0 "$pid" 2>/dev/null && return 1; done
+  return 0
+}
+
+run_cleanups() {
+  local status=$? cleanup
+  set +e
+  trap - EXIT
+  for cleanup in "${cleanups[@]}"; do
+    eval "$cleanup" </dev/null >/dev/null 2>&1 || echo "clean-up did not finish: $cleanup" >&2
+  done
+  exit "$status"
+}
+trap run_cleanups EXIT

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The built program as a user starts it, read from outside over AT-SPI as a screen reader reads it,
+# on the display and session bus it is given. Its Caps Lock and Num Lock panels follow the keys,
+# locked by another client: xdotool on X11, a virtual keyboard on Wayland. With year-end, started
+# under faketime five seconds before a new year, its date panel turns to the new year's first day.
+#
+#   program_test.sh CALVANIR VIRTUAL_KEYBOARD [year-end]
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/../support/cleanup.sh"
+names() { /usr/bin/python3 "$here/accessible_names.py" Calvanir "$@"; }
+run() { exec env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"; }
+
+if [ "${3:-}" = year-end ]; then
+  run faketime -f "@2026-12-31 23:59:55" "$1" &
+  at_exit stop $!
+  names 12/31/2026 1/1/2027
+  exit
+fi
+
+run "$1" &
+at_exit stop $!
+if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  coproc keyboard { "$2"; }
+  at_exit stop "$keyboard_PID"
+  lock() { echo "$1" >&"${keyboard[1]}" && read -r -u "${keyboard[0]}" _; }
+  lock ""
+  steps=(Lock "" Mod2 "")
+else
+  lock() { xdotool key "$1"; }
+  steps=(Caps_Lock Caps_Lock Num_Lock Num_Lock)
+fi
+names "Caps Lock off" "Num Lock off"
+said=("Caps Lock on" "Caps Lock off" "Num Lock on" "Num Lock off")
+for i in "${!steps[@]}"; do
+  lock "${steps[i]}"
+  names "${said[i]}"
+done
