@@ -1,17 +1,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A thin front to CMake: the presets in CMakePresets.json do the work.
 SHELL := /bin/bash
-.PHONY: all deps build run screenshot screenshots test test-normal test-sanitize fuzz bench format tidy install package clean
+.PHONY: all deps deps-run build run screenshot screenshots test test-normal test-sanitize test-repeat fuzz bench format tidy install package clean
 
 JOBS ?= $(shell nproc)
 CMAKE_BUILD = cmake --build --preset
 
 all: build
 
-deps:
-	@scripts/install-deps.sh
+# What building and running need; what the suite and packaging need as well.
+deps-run:
+	@scripts/install-deps.sh run
 
-build: deps
+deps:
+	@scripts/install-deps.sh test
+
+build: deps-run
 	cmake --preset default
 	$(CMAKE_BUILD) default -j $(JOBS)
 
@@ -32,15 +36,21 @@ screenshots: build
 # AddressSanitizer + UndefinedBehaviorSanitizer.
 test: deps format fuzz test-normal test-sanitize
 
-test-normal:
-	cmake --preset default
-	$(CMAKE_BUILD) default -j $(JOBS)
+build-%:
+	cmake --preset $*
+	$(CMAKE_BUILD) $* -j $(JOBS)
+
+test-normal: build-default
 	ctest --preset default -j $(JOBS)
 
-test-sanitize:
-	cmake --preset sanitize
-	$(CMAKE_BUILD) sanitize -j $(JOBS)
+test-sanitize: build-sanitize
 	ctest --preset sanitize -j $(JOBS)
+
+# Each suite N times in a row, and with LOAD=1 beside a busy loop on every core: the same verdict
+# every run, or the failing tests named.
+N ?= 20
+test-repeat: deps build-default build-sanitize
+	scripts/repeat-tests.sh $(N) $(if $(LOAD),--load)
 
 # The user-action fuzzer for a bounded time, from the seed corpus in the repository; what it finds
 # new stays in build/fuzz/corpus.
