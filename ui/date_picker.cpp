@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QStyleOptionComboBox>
 #include <QTimer>

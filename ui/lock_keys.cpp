@@ -12,8 +12,11 @@
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
-#include <qpa/qplatformnativeinterface.h>
 #include <QGuiApplication>
+#include <QtGlobal>
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#include <qpa/qplatformnativeinterface.h>
+#endif
 #include <cstdlib>
 #include <memory>
 
@@ -132,8 +135,14 @@ struct LockKeys::Wayland {
 
 LockKeys::LockKeys(QObject* parent) : QObject(parent) {
   if (qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    auto* wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
+    wl_display* display = wayland ? wayland->display() : nullptr;
+#else
+    // Qt 6.4 gives the display only through its private platform interface.
     auto* display = static_cast<wl_display*>(
         QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+#endif
     if (!display) return;
     wayland_ = std::make_unique<Wayland>(this);
     wayland_->registry = wl_display_get_registry(display);

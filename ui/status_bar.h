@@ -69,7 +69,7 @@ class StatusBar : public QFrame {
   LockKeys* lockKeys_;
   Announcer* announcer_;
   QTimer* dateTimer_;
-  Clock clock_ = &QDateTime::currentDateTime;
+  Clock clock_ = [] { return QDateTime::currentDateTime(); };
 };
 
 }  // namespace calvanir::ui
