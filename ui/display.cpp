@@ -6,8 +6,10 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <QGuiApplication>
 #include <QStringList>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -128,6 +130,16 @@ QFont WindowFont() {
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(8.25);
   return font;
+}
+
+int AfterEventLoop(int status) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+#endif
+  return status;
 }
 
 }  // namespace calvanir::ui

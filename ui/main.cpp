@@ -21,5 +21,5 @@ int main(int, char** argv) {
 
   const std::unique_ptr<calvanir::ui::Form1> form = calvanir::ui::NewWindow();
   form->show();
-  return app.exec();
+  return calvanir::ui::AfterEventLoop(app.exec());
 }

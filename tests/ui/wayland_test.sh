@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a test program on a headless sway of its own; sway refuses root, so as root it runs as
-# nobody. Exits 77 (skipped) where sway cannot start, saying why.
+# Runs a test program on a headless sway of its own, whose IPC socket it finds in SWAYSOCK; sway
+# refuses root, so as root it runs as nobody. Exits 77 (skipped) where sway cannot start, saying why.
 # Usage: wayland_test.sh TEST_PROGRAM [ARGUMENTS...]
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
@@ -21,4 +21,5 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "${socket:-}" ] || { echo "SKIP: sway could not start:" >&2; cat "$work/sway.log" >&2; exit 77; }
-WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
+SWAYSOCK=$(find "$work/run" -maxdepth 1 -name 'sway-ipc.*.sock' -print -quit) \
+  WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"

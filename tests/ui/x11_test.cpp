@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include "date_picker.h"
+#include "display.h"
 #include "form1.h"
 #include "status_bar.h"
 
@@ -118,5 +119,9 @@ class X11Test : public QObject {
   }
 };
 
-QTEST_MAIN(X11Test)
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  X11Test test;
+  return calvanir::ui::AfterEventLoop(QTest::qExec(&test, argc, argv));
+}
 #include "x11_test.moc"
