@@ -28,8 +28,8 @@ packages=(
   libgtest-dev libbenchmark-dev libicu-dev clang "$clang_rt" xvfb xauth
   # the time zones the date panel is tested in, and a font set-up without a narrow face
   tzdata fonts-dejavu-core
-  # the suite run at a faked date
-  faketime
+  # the suite run at a faked date; the processes its scripts end
+  faketime procps
   # the window under the Adwaita styles, light, dark and high-contrast
   adwaita-qt6
   # the window on a headless Wayland compositor

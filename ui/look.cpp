@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QTimer>
 
 #include "form1.h"
@@ -70,6 +71,17 @@ QPalette DarkPalette() {
 }
 
 DesktopColorScheme::DesktopColorScheme(QObject* parent) : QObject(parent) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+  // Where Qt's platform theme reads the portal itself, it knows the scheme from the start: follow
+  // Qt's reading rather than ask the portal a second time.
+  const QStyleHints* hints = QGuiApplication::styleHints();
+  if (hints->colorScheme() != Qt::ColorScheme::Unknown) {
+    connect(hints, &QStyleHints::colorSchemeChanged, this,
+            [this](Qt::ColorScheme scheme) { FollowDark(scheme == Qt::ColorScheme::Dark); });
+    FollowDark(hints->colorScheme() == Qt::ColorScheme::Dark);
+    return;
+  }
+#endif
   // Without a session bus to find (its address, or systemd's socket), starting Qt's D-Bus
   // machinery would cost the start a thread and most of a megabyte for nothing.
   if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") &&
@@ -105,8 +117,10 @@ void DesktopColorScheme::Follow(QVariant scheme) {
   while (scheme.metaType() == QMetaType::fromType<QDBusVariant>())
     scheme = scheme.value<QDBusVariant>().variant();
   // The portal documents a uint32; anything else is no answer, not a number to convert.
-  if (scheme.metaType() != QMetaType::fromType<uint>()) return;
-  const bool dark = scheme.toUInt() == kPreferDark;
+  if (scheme.metaType() == QMetaType::fromType<uint>()) FollowDark(scheme.toUInt() == kPreferDark);
+}
+
+void DesktopColorScheme::FollowDark(bool dark) {
   if (dark && !ownPalette_ && !IsDark(QApplication::palette())) {
     ownPalette_ = QApplication::palette();
     QApplication::setPalette(DarkPalette());
