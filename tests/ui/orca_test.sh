@@ -40,9 +40,14 @@ act() {
   "$@"
 }
 keys() { act xdotool key --delay 200 "$@"; }
+# What Orca must say, in one of the forms given: Orca 48 orders a control's name, role and value
+# otherwise than Orca 43, and drops the full stop after a weekday's date.
 expect() {
+  local said
   for _ in $(seq 100); do
-    tail -n +"$((mark + 1))" "$log" | grep -qF "SPEECH OUTPUT: '$1'" && return 0
+    for said in "$@"; do
+      tail -n +"$((mark + 1))" "$log" | grep -qF "SPEECH OUTPUT: '$said'" && return 0
+    done
     sleep 0.1
   done
   echo "FAIL: Orca did not say '$1'. It said:" >&2
@@ -57,13 +62,13 @@ LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 faketime -f "@2003-03-14 12:00:00" "$2" &
 at_exit stop $!  # faketime and the window
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0")
 act xdotool windowfocus --sync "$window"
-expect "First Date 3/14/2003 spin button."
-expect "Friday, March 14, 2003."
+expect "First Date 3/14/2003 spin button." "First Date spin button 3/14/2003."
+expect "Friday, March 14, 2003." "Friday, March 14, 2003"
 keys Tab Up Tab Tab Tab Tab Tab space
 expect "31 day(s). 5 week(s). 1 month(s). 0 year(s)."
 keys Tab
 expect "0 year(s). selected."
 keys Tab Tab BackSpace 5 Tab Tab Tab space
-expect "Wednesday, March 19, 2003."
+expect "Wednesday, March 19, 2003." "Wednesday, March 19, 2003"
 [ "$failures" -eq 0 ] && echo "Orca said every result, value and weekday"
 exit "$failures"
