@@ -133,12 +133,10 @@ QFont WindowFont() {
 }
 
 int AfterEventLoop(int status) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
   if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
     std::fflush(nullptr);
     std::_Exit(status);
   }
-#endif
   return status;
 }
 

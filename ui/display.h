@@ -13,10 +13,10 @@ namespace calvanir::ui {
 // (offscreen, for tests and screenshots), which Qt is left to judge.
 std::optional<std::string> DisplayProblem();
 
-// What main returns once its event loop has returned STATUS. Qt 6.4's Wayland client can hang for
-// good while it tears its connection down (its event thread waits for a read that never comes),
-// about one exit in twenty: there, with the window closed and nothing left to save, the program
-// ends with STATUS at once instead, before the teardown.
+// What main returns once its event loop has returned STATUS. Qt's Wayland client can hang for good
+// while it tears its connection down (its event thread waits for a read that never comes): one
+// exit in twenty with Qt 6.4, one in two with Qt 6.8. There, with the window closed and nothing
+// left to save, the program ends with STATUS at once instead, before the teardown.
 int AfterEventLoop(int status);
 
 // Arial Narrow, 8.25 points, or the nearest narrow sans face installed.
