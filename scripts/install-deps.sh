@@ -39,6 +39,8 @@ packages=(
   # the screen reader test: Orca, speaking through espeak-ng into libao's null driver
   orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4
   espeak-ng dbus-daemon
+  # the built program read from outside, over AT-SPI
+  python3-pyatspi
   # hygiene and packaging; the one clang-format that judges on both releases
   clang-format-19 clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file xdotool lintian man-db
 )

@@ -915,7 +915,13 @@ class Form1Test : public QObject {
     for (auto* picker : form->findChildren<DatePicker*>()) {  // with the drop-down arrow
       const QSize needed = picker->sizeHint();
       QVERIFY2(needed.width() <= picker->width() && needed.height() <= picker->height(),
-               qPrintable(picker->objectName()));
+               qPrintable(QStringLiteral("%1 needs %2 x %3, has %4 x %5 at %6 pt")
+                              .arg(picker->objectName())
+                              .arg(needed.width())
+                              .arg(needed.height())
+                              .arg(picker->width())
+                              .arg(picker->height())
+                              .arg(picker->font().pointSizeF())));
     }
     for (auto* option : form->findChildren<QRadioButton*>()) {
       const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
