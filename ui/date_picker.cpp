@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QTimer>
 #include <climits>
 
@@ -110,6 +111,16 @@ void DatePicker::PrepareCalendar() {
   connect(calendarClosed_, &QTimer::timeout, this, [this] {
     if (!dayPicked_) setDate(dateBeforeCalendar_);
   });
+}
+
+bool DatePicker::ShowsWidestDateWhole() const {
+  QStyleOptionSpinBox option;
+  initStyleOption(&option);
+  const QRect field =
+      style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this);
+  constexpr int kLineEditMargins = 2;  // QLineEdit's own: a pixel above the text and one below
+  return sizeHint().width() <= width() &&
+         fontMetrics().height() + kLineEditMargins <= field.height();
 }
 
 void DatePicker::OpenCalendar() {

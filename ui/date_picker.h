@@ -47,6 +47,11 @@ class DatePicker : public QDateEdit {
   void PasteDate(const QString& text);
   void OpenCalendar();
 
+  // Whether the widest date of the range shows whole: as wide as Qt measures it beside the arrow
+  // and the style's frames, and in an edit field as tall as a line of its text. Qt 6.5 and later
+  // measure a few pixels of padding above and below the text too, which the text does not need.
+  bool ShowsWidestDateWhole() const;
+
  signals:
   // Every change of the value, typed, stepped, picked from the calendar or set by the program.
   void changed();

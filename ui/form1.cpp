@@ -178,10 +178,8 @@ bool ShowsWholeText(Kind kind, QWidget* control) {
       return static_cast<const Frame*>(control)->CaptionFits();
     case Kind::Divider:
       return true;
-    case Kind::Picker: {  // Qt's own measure of the widest date of the picker's range, and arrow
-      const QSize needed = control->sizeHint();
-      return needed.width() <= control->width() && needed.height() <= control->height();
-    }
+    case Kind::Picker:
+      return static_cast<const DatePicker*>(control)->ShowsWidestDateWhole();
     case Kind::Label:
       return control->minimumSizeHint().width() <= control->width();
     case Kind::TextBox:

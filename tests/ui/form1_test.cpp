@@ -912,15 +912,21 @@ class Form1Test : public QObject {
     labels.push_back(Control<StatusBar>("StatusBar1")->Panel(0));
     for (QWidget* label : labels)
       QVERIFY2(label->minimumSizeHint().width() <= label->width(), qPrintable(label->objectName()));
-    for (auto* picker : form->findChildren<DatePicker*>()) {  // with the drop-down arrow
-      const QSize needed = picker->sizeHint();
-      QVERIFY2(needed.width() <= picker->width() && needed.height() <= picker->height(),
-               qPrintable(QStringLiteral("%1 needs %2 x %3, has %4 x %5 at %6 pt")
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QString widest = form->locale().toString(QDate(9999, 12, 31), LocalDateFormat());
+    for (auto* picker : form->findChildren<DatePicker*>()) {  // beside the drop-down arrow
+      const auto* edit = picker->findChild<QLineEdit*>();
+      const int textWidth = edit->fontMetrics().horizontalAdvance(widest);
+      QVERIFY2(picker->sizeHint().width() <= picker->width() &&
+                   textWidth < edit->contentsRect().width() &&
+                   edit->fontMetrics().height() <= edit->contentsRect().height(),
+               qPrintable(QStringLiteral("%1: %2 x %3 of text in an edit field of %4 x %5 at %6 pt")
                               .arg(picker->objectName())
-                              .arg(needed.width())
-                              .arg(needed.height())
-                              .arg(picker->width())
-                              .arg(picker->height())
+                              .arg(textWidth)
+                              .arg(edit->fontMetrics().height())
+                              .arg(edit->contentsRect().width())
+                              .arg(edit->contentsRect().height())
                               .arg(picker->font().pointSizeF())));
     }
     for (auto* option : form->findChildren<QRadioButton*>()) {
