@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -351,10 +352,21 @@ void Form1::BuildControls() {
 // size down until every caption, date and text shows whole again, but not below a readable size.
 void Form1::FitFont() {
   constexpr double kSmallestPointSize = 7;
+  constexpr int kNarrowestStretch = 80;  // about as narrow as the narrow faces themselves
   QFont fitted = font();
   while (!(showsEveryTextWhole_ = AllShowWhole()) && fitted.pointSizeF() > kSmallestPointSize) {
     fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
     setFont(fitted);
+  }
+  // Where no narrow face is installed, the wide one that stands in for it, squeezed by Qt as
+  // narrow as a narrow face, still shows every text whole at the smallest size.
+  const QString face = QFontInfo(fitted).family();
+  if (face.contains(QLatin1String("Narrow")) || face.contains(QLatin1String("Condensed"))) return;
+  for (int stretch = QFont::Unstretched - 5; !showsEveryTextWhole_ && stretch >= kNarrowestStretch;
+       stretch -= 5) {
+    fitted.setStretch(stretch);
+    setFont(fitted);
+    showsEveryTextWhole_ = AllShowWhole();
   }
 }
 

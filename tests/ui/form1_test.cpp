@@ -911,7 +911,12 @@ class Form1Test : public QObject {
       labels.push_back(Control(name));
     labels.push_back(Control<StatusBar>("StatusBar1")->Panel(0));
     for (QWidget* label : labels)
-      QVERIFY2(label->minimumSizeHint().width() <= label->width(), qPrintable(label->objectName()));
+      QVERIFY2(label->minimumSizeHint().width() <= label->width(),
+               qPrintable(QStringLiteral("%1 needs %2, has %3 at %4 pt")
+                              .arg(label->objectName())
+                              .arg(label->minimumSizeHint().width())
+                              .arg(label->width())
+                              .arg(label->font().pointSizeF())));
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     const QString widest = form->locale().toString(QDate(9999, 12, 31), LocalDateFormat());
