@@ -6,12 +6,13 @@
 #
 #   faked_date_test.sh TEST_PROGRAM...
 set -uo pipefail
+source "$(dirname "$0")/support/faked_time.sh"
 start="2026-12-31 23:59:50"
 failures=0
 for locale in en_US.UTF-8 de_DE.UTF-8; do
   for program in "$@"; do
     if output=$(LC_ALL=$locale LANG=$locale QT_QPA_PLATFORM=offscreen \
-                faketime -f "@$start" "$program" 2>&1); then
+                faked_time "@$start" "$program" 2>&1); then
       echo "ok at $start in $locale: $(basename "$program")"
     else
       echo "$output" | tail -40

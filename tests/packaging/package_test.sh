@@ -7,6 +7,7 @@
 #   package_test.sh BUILD_DIR
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
+source "$(dirname "$0")/../support/faked_time.sh"
 build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
 at_exit rm -rf "$scratch"
@@ -18,7 +19,7 @@ package="$(dirname "$0")/../../packaging/build-package.sh"
 deb=$(ls "$scratch"/out/calvanir_*.deb)
 echo "built $(basename "$deb")"
 # Again under another umask, a day later, in another time zone and locale: the same bytes.
-(umask 002 && TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 faketime -f +1d "$package" "$build" \
+(umask 002 && TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 faked_time +1d "$package" "$build" \
   "$scratch/again") >/dev/null
 cmp "$deb" "$scratch"/again/calvanir_*.deb || fail "a second build of the package differs"
 echo "built again, the same bytes: $(sha256sum <"$deb" | cut -d' ' -f1)"

@@ -8,6 +8,7 @@
 # Usage: orca_test.sh CALVANIR
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
+source "$(dirname "$0")/../support/faked_time.sh"
 if [ "${1:-}" != --inside ]; then
   work=$(mktemp -d)
   at_exit rm -rf "$work"
@@ -58,8 +59,8 @@ expect() {
 act true
 expect "Screen reader on."
 [ "$failures" -eq 0 ] || { cat "$3/orca.out" >&2; exit 1; }
-LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 faketime -f "@2003-03-14 12:00:00" "$2" &
-at_exit stop $!  # faketime and the window
+LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 faked_time "@2003-03-14 12:00:00" "$2" &
+at_exit stop $!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0")
 act xdotool windowfocus --sync "$window"
 expect "First Date 3/14/2003 spin button." "First Date spin button 3/14/2003."

@@ -10,11 +10,12 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../support/cleanup.sh"
+source "$here/../support/faked_time.sh"
 names() { /usr/bin/python3 "$here/accessible_names.py" Calvanir "$@"; }
 run() { exec env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"; }
 
 if [ "${3:-}" = year-end ]; then
-  run faketime -f "@2026-12-31 23:59:55" "$1" &
+  faked_time "@2026-12-31 23:59:55" run "$1" &
   at_exit stop $!
   names 12/31/2026 1/1/2027
   exit
