@@ -3,7 +3,7 @@
 # through the faketime wrapper: a wrapper ended by a signal leaves its semaphore in /dev/shm, and
 # a later wrapper that gets the same process ID then fails with "sem_open: File exists".
 #
-#   faked_time SPEC COMMAND [ARGUMENTS...]   SPEC as faketime -f takes it: "@2003-03-14 12:00:00"
+#   faked_time WHEN COMMAND [ARGUMENTS...]   WHEN as faketime -f takes it: "@2003-03-14 12:00:00"
 faked_time() {
   local library
   library=$(find /usr/lib -path '*/faketime/libfaketime.so.1' -print -quit)
