@@ -62,6 +62,12 @@ class DesktopStyleTest : public QObject {
   }
 
  private slots:
+  // The suite gives it both (xvfb-run, dbus-run-session); run bare, it has neither to look at.
+  void initTestCase() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server to look at the window");
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+      QSKIP("needs a private session bus for the stand-in portal");
+  }
   void cleanup() {
     for (QProcess* process : {&program, &portal}) {
       process->kill();
@@ -76,10 +82,8 @@ class DesktopStyleTest : public QObject {
     QTest::addColumn<QList<Look>>("looks");
     QTest::newRow("dark, light, dark")
         << QStringList{"u:1", "u:2", "u:1"} << QList{Look::Dark, Look::Light, Look::Dark};
-    QTest::newRow("light, dark, light")
-        << QStringList{"u:2", "u:1", "u:2"} << QList{Look::Light, Look::Dark, Look::Light};
-    QTest::newRow("dark, no preference")
-        << QStringList{"u:1", "u:0"} << QList{Look::Dark, Look::Light};
+    QTest::newRow("light, dark, no preference")
+        << QStringList{"u:2", "u:1", "u:0"} << QList{Look::Light, Look::Dark, Look::Light};
     QTest::newRow("no portal") << QStringList{} << QList{Look::Light};
     // Then a right one, to show that the program was listening all along.
     QTest::newRow("the wrong type")
