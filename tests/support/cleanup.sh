@@ -4,6 +4,7 @@
 # decided. A clean-up that cannot finish says so on standard error and the status stays.
 #
 #   at_exit COMMAND [ARGUMENTS...]   run at exit
+#   ended PID...                     whether they have all ended within 5 s
 #   stop PID...                      end processes that this script started, and their children
 #                                    (a wrapper's, such as faketime's): TERM, then KILL
 
@@ -15,20 +16,25 @@ descendants() {
   for child in $(pgrep -P "$1"); do echo "$child" && descendants "$child"; done
 }
 
-stop() {
-  local pid left=()
-  set -- "$@" $(for pid in "$@"; do descendants "$pid"; done)
-  for pid in "$@"; do kill -TERM "$pid" 2>/dev/null || true; done
+# Whether every process PID... has ended within 5 s; those left are in $left.
+ended() {
+  local pid
   for _ in $(seq 50); do
     left=()
     for pid in "$@"; do kill -0 "$pid" 2>/dev/null && left+=("$pid"); done
     [ ${#left[@]} -eq 0 ] && return 0
     sleep 0.1
   done
+  return 1
+}
+
+stop() {
+  local pid left=()
+  set -- "$@" $(for pid in "$@"; do descendants "$pid"; done)
+  for pid in "$@"; do kill -TERM "$pid" 2>/dev/null || true; done
+  ended "$@" && return 0
   for pid in "${left[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
-  sleep 0.5
-  for pid in "${left[@]}"; do kill -0 "$pid" 2>/dev/null && return 1; done
-  return 0
+  ended "${left[@]}"
 }
 
 run_cleanups() {

@@ -46,8 +46,7 @@ done
 # Without the screen reader's bus, which makes the hang rarer still.
 closed() {
   swaymsg -q "[pid=$1] kill"
-  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$1" 2>/dev/null && { echo "FAIL: still running 5 s after its window was closed" >&2; exit 1; }
+  ended "$1" || { echo "FAIL: still running 5 s after its window was closed" >&2; exit 1; }
   wait "$1" || { echo "FAIL: status $? after its window was closed" >&2; exit 1; }
 }
 closed "$program"
