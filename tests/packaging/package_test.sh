@@ -58,7 +58,7 @@ dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | grep -v '^./usr/' && fail
 
 # The offscreen platform shows nothing another process could see, so the window is looked for on a
 # private X server instead: the unpacked program must map a window with its caption.
-xvfb-run -a bash -c '
+"$(dirname "$0")/../support/on_xvfb.sh" bash -c '
   source "$1"
   "$2" &
   at_exit stop $!

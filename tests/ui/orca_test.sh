@@ -21,7 +21,7 @@ if [ "${1:-}" != --inside ]; then
     "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {},
     "keybindings": {}}' >"$XDG_DATA_HOME/orca/user-settings.conf"
   status=0
-  xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" --inside "$1" "$work" || status=$?
+  "$(dirname "$0")/../support/on_xvfb.sh" dbus-run-session -- "$0" --inside "$1" "$work" || status=$?
   exit "$status"
 fi
 
