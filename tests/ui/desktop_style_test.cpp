@@ -62,7 +62,7 @@ class DesktopStyleTest : public QObject {
   }
 
  private slots:
-  // The suite gives it both (an Xvfb of its own, dbus-run-session); run bare, it has neither to look at.
+  // The suite gives it both (on_xvfb.sh, dbus-run-session); run bare, it has neither to look at.
   void initTestCase() {
     if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server to look at the window");
     if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
