@@ -17,10 +17,15 @@ enum class Picker { DTPicker1, DTPicker2, DTPicker3, DTPicker4 };
 enum class TextBox { Text1, Text2, Text3, Text4, Text5 };
 enum class OptionButton { Option1, Option2, Option3, Option4, Option5 };
 
+// Marks an English text that the window shows in the user's language, the text being the key to
+// its translations: lupdate reads the mark as Qt's QT_TRANSLATE_NOOP.
+#define CALVANIR_TEXT(context, text) text
+
 // The three messages the program ever shows.
-inline constexpr std::string_view kNumberTooBig = "Number too big.";
-inline constexpr std::string_view kPleaseEnterANumber = "Please enter a number.";
-inline constexpr std::string_view kReadOnly = "Read only.";
+inline constexpr std::string_view kNumberTooBig = CALVANIR_TEXT("Message", "Number too big.");
+inline constexpr std::string_view kPleaseEnterANumber =
+    CALVANIR_TEXT("Message", "Please enter a number.");
+inline constexpr std::string_view kReadOnly = CALVANIR_TEXT("Message", "Read only.");
 
 // What a guard or a failed check writes into a box whose text it discards.
 inline constexpr std::string_view kResetText = "0";

@@ -20,14 +20,17 @@ packages=(
   # build and run
   g++ cmake make pkg-config
   qt6-base-dev $qt_private libxcb-xkb-dev libwayland-dev libxkbcommon-dev
+  # the window's translations, built from the sources; Qt's own, loaded at start
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the window's narrow font
   "$narrow_font"
 )
 [ "$scope" = run ] || packages+=(
   # tests, fuzzing, benchmarks
   libgtest-dev libbenchmark-dev libicu-dev clang "$clang_rt" xvfb xauth
-  # the time zones the date panel is tested in, and a font set-up without a narrow face
-  tzdata fonts-dejavu-core
+  # the time zones the date panel is tested in, a font set-up without a narrow face, and the
+  # Chinese and Japanese scripts of the translations
+  tzdata fonts-dejavu-core fonts-wqy-microhei
   # the suite run at a faked date; the processes its scripts end
   faketime procps
   # the window under the Adwaita styles, light, dark and high-contrast

@@ -234,20 +234,31 @@ void DatePicker::wheelEvent(QWheelEvent* event) {
   QDateEdit::wheelEvent(event);
 }
 
+namespace {
+// Words of Qt's own menus, in Qt's translations of them: named, not written out, so that they stay
+// out of the program's translations.
+constexpr const char* kPaste = "&Paste";
+constexpr const char* kStepUp = "&Step up";
+constexpr const char* kStepDown = "Step &down";
+QString QtText(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text);
+}
+}  // namespace
+
 // The editor's menu with its Paste taking a whole date, and the stepping of the selected section.
 void DatePicker::contextMenuEvent(QContextMenuEvent* event) {
   const QPointer<QMenu> menu = lineEdit()->createStandardContextMenu();  // a child of the editor
   for (QAction* action : menu->actions()) {
     // Found by the editor's own wording, in the user's language.
-    if (!action->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+    if (!action->text().startsWith(QtText("QLineEdit", kPaste))) continue;
     action->disconnect(lineEdit());
     connect(action, &QAction::triggered, this,
             [this] { PasteDate(QApplication::clipboard()->text()); });
   }
   menu->addSeparator();
-  QAction* up = menu->addAction(tr("&Step up"));
+  QAction* up = menu->addAction(QtText("QAbstractSpinBox", kStepUp));
   up->setEnabled(stepEnabled().testFlag(StepUpEnabled));
-  QAction* down = menu->addAction(tr("Step &down"));
+  QAction* down = menu->addAction(QtText("QAbstractSpinBox", kStepDown));
   down->setEnabled(stepEnabled().testFlag(StepDownEnabled));
   const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
                                                                 : mapToGlobal(rect().center());

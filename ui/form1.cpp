@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QIcon>
 #include <QImage>
@@ -25,6 +26,7 @@
 #include "look.h"
 #include "message_box.h"
 #include "status_bar.h"
+#include "translations.h"
 #include "twips.h"
 #include "virtual_keys.h"
 
@@ -37,46 +39,74 @@ constexpr int kClientHeightTwips = 6105;
 
 enum class Kind { Frame, Divider, Label, Picker, TextBox, ResultBox, Button, Option, StatusBar };
 
+// An English text of the window and what it means, for a translator; the two are the key to its
+// translations in the context "Form1".
+struct Text {
+  const char* source = nullptr;
+  const char* comment = nullptr;
+};
+
+QString Translated(const Text& text) {
+  return text.source ? QCoreApplication::translate("Form1", text.source, text.comment) : QString{};
+}
+
 struct ControlRow {
   const char* name;
   Kind kind;
-  const char* caption;           // the caption of a frame, label, button or option
+  Text caption;                  // the caption of a frame, label, button or option
   int left, top, width, height;  // twips, in the window's client area
   int tabIndex;
-  const char* container;       // the frame it sits in; nullptr: on the window itself
-  const char* accessibleName;  // for screen readers where the caption does not say it
+  const char* container;  // the frame it sits in; nullptr: on the window itself
+  Text accessibleName;    // for screen readers where the caption does not say it
 };
 
 // clang-format off
 constexpr ControlRow kControls[] = {
-  {"Frame1",     Kind::Frame,     "Count The Interval Between Two Dates", 0, 0, 2895, 2775,     0, nullptr, nullptr},
-  {"Label1",     Kind::Label,     "First Date",  120,  360,  855, 255,  4, "Frame1", nullptr},
-  {"DTPicker1",  Kind::Picker,    nullptr,       120,  600, 1095, 375,  2, "Frame1", "First Date"},
-  {"Label2",     Kind::Label,     "Last Date",  1680,  360,  615, 255,  5, "Frame1", nullptr},
-  {"DTPicker2",  Kind::Picker,    nullptr,      1680,  600, 1095, 375,  3, "Frame1", "Last Date"},
-  {"Frame4",     Kind::Frame,     "Results",    3000,    0, 1335, 2775, 13, nullptr, nullptr},
-  {"Text1",      Kind::ResultBox, nullptr,      3120,  240, 1095, 375, 10, "Frame4", "Days result"},
-  {"Text2",      Kind::ResultBox, nullptr,      3120,  720, 1095, 375, 11, "Frame4", "Weeks result"},
-  {"Text3",      Kind::ResultBox, nullptr,      3120, 1200, 1095, 375, 12, "Frame4", "Months result"},
-  {"Text4",      Kind::ResultBox, nullptr,      3120, 1680, 1095, 375, 15, "Frame4", "Years result"},
-  {"Command1",   Kind::Button,    "Calculate",  3240, 2160,  855, 495, 14, "Frame4", "Calculate the interval"},
-  {"Frame8",     Kind::Divider,   nullptr,         0, 2760, 4335, 135, 23, nullptr, nullptr},
-  {"Frame3",     Kind::Frame,     "Add/Subtract An Interval", 0, 3000, 2895, 1335, 6, nullptr, nullptr},
-  {"Label4",     Kind::Label,     "Base Date",   120, 3360, 1215, 255,  8, "Frame3", nullptr},
-  {"DTPicker3",  Kind::Picker,    nullptr,       120, 3600, 1095, 375,  7, "Frame3", "Base Date"},
-  {"Label5",     Kind::Label,     "Interval",   1680, 3360, 1095, 255,  9, "Frame3", nullptr},
-  {"Text5",      Kind::TextBox,   nullptr,      1680, 3600, 1095, 375, 18, "Frame3", "Interval"},
-  {"Frame6",     Kind::Frame,     "Resulting Date", 3000, 3000, 1335, 2655, 17, nullptr, nullptr},
-  {"DTPicker4",  Kind::Picker,    nullptr,      3120, 3600, 1095, 375, 16, "Frame6", "Resulting Date"},
-  {"Command2",   Kind::Button,    "Calculate",  3240, 5040,  855, 495, 27, "Frame6", "Calculate the resulting date"},
-  {"Frame7",     Kind::Frame,     "Interval Type", 0, 4440, 1575, 1215, 19, nullptr, nullptr},
-  {"Option1",    Kind::Option,    "Days",        120, 4800,  615, 255, 20, "Frame7", nullptr},
-  {"Option2",    Kind::Option,    "Weeks",       120, 5040,  735, 255, 21, "Frame7", nullptr},
-  {"Option3",    Kind::Option,    "Months",      120, 5280,  735, 225, 22, "Frame7", nullptr},
-  {"Frame9",     Kind::Frame,     "Operation",  1680, 4440, 1215, 1215, 24, nullptr, nullptr},
-  {"Option4",    Kind::Option,    "Add",        1800, 4800,  615, 225, 25, "Frame9", nullptr},
-  {"Option5",    Kind::Option,    "Subtract",   1800, 5040,  855, 255, 26, "Frame9", nullptr},
-  {"StatusBar1", Kind::StatusBar, nullptr,         0, 5850, 4320, 255,  1, nullptr, "Status"},
+  {"Frame1",     Kind::Frame,     QT_TRANSLATE_NOOP3("Form1", "Count The Interval Between Two Dates", "frame title"),
+                                                  0,    0, 2895, 2775,  0, nullptr,  {}},
+  {"Label1",     Kind::Label,     QT_TRANSLATE_NOOP3("Form1", "First Date", "label over the first date, short"),
+                                                120,  360,  855,  255,  4, "Frame1", {}},
+  {"DTPicker1",  Kind::Picker,    {},           120,  600, 1095,  375,  2, "Frame1", QT_TRANSLATE_NOOP3("Form1", "First Date", "spoken name of the first date picker")},
+  {"Label2",     Kind::Label,     QT_TRANSLATE_NOOP3("Form1", "Last Date", "label over the last date, short"),
+                                               1680,  360,  615,  255,  5, "Frame1", {}},
+  {"DTPicker2",  Kind::Picker,    {},          1680,  600, 1095,  375,  3, "Frame1", QT_TRANSLATE_NOOP3("Form1", "Last Date", "spoken name of the last date picker")},
+  {"Frame4",     Kind::Frame,     QT_TRANSLATE_NOOP3("Form1", "Results", "frame title over the four counts"),
+                                               3000,    0, 1335, 2775, 13, nullptr,  {}},
+  {"Text1",      Kind::ResultBox, {},          3120,  240, 1095,  375, 10, "Frame4", QT_TRANSLATE_NOOP3("Form1", "Days result", "spoken name of a result box")},
+  {"Text2",      Kind::ResultBox, {},          3120,  720, 1095,  375, 11, "Frame4", QT_TRANSLATE_NOOP3("Form1", "Weeks result", "spoken name of a result box")},
+  {"Text3",      Kind::ResultBox, {},          3120, 1200, 1095,  375, 12, "Frame4", QT_TRANSLATE_NOOP3("Form1", "Months result", "spoken name of a result box")},
+  {"Text4",      Kind::ResultBox, {},          3120, 1680, 1095,  375, 15, "Frame4", QT_TRANSLATE_NOOP3("Form1", "Years result", "spoken name of a result box")},
+  {"Command1",   Kind::Button,    QT_TRANSLATE_NOOP3("Form1", "Calculate", "button"),
+                                               3240, 2160,  855,  495, 14, "Frame4", QT_TRANSLATE_NOOP3("Form1", "Calculate the interval", "spoken name of the upper button")},
+  {"Frame8",     Kind::Divider,   {},             0, 2760, 4335,  135, 23, nullptr,  {}},
+  {"Frame3",     Kind::Frame,     QT_TRANSLATE_NOOP3("Form1", "Add/Subtract An Interval", "frame title"),
+                                                  0, 3000, 2895, 1335,  6, nullptr,  {}},
+  {"Label4",     Kind::Label,     QT_TRANSLATE_NOOP3("Form1", "Base Date", "label over the date an interval is added to"),
+                                                120, 3360, 1215,  255,  8, "Frame3", {}},
+  {"DTPicker3",  Kind::Picker,    {},           120, 3600, 1095,  375,  7, "Frame3", QT_TRANSLATE_NOOP3("Form1", "Base Date", "spoken name of the base date picker")},
+  {"Label5",     Kind::Label,     QT_TRANSLATE_NOOP3("Form1", "Interval", "label over the count to add or subtract"),
+                                               1680, 3360, 1095,  255,  9, "Frame3", {}},
+  {"Text5",      Kind::TextBox,   {},          1680, 3600, 1095,  375, 18, "Frame3", QT_TRANSLATE_NOOP3("Form1", "Interval", "spoken name of the box for the count")},
+  {"Frame6",     Kind::Frame,     QT_TRANSLATE_NOOP3("Form1", "Resulting Date", "frame title"),
+                                               3000, 3000, 1335, 2655, 17, nullptr,  {}},
+  {"DTPicker4",  Kind::Picker,    {},          3120, 3600, 1095,  375, 16, "Frame6", QT_TRANSLATE_NOOP3("Form1", "Resulting Date", "spoken name of the resulting date picker")},
+  {"Command2",   Kind::Button,    QT_TRANSLATE_NOOP3("Form1", "Calculate", "button"),
+                                               3240, 5040,  855,  495, 27, "Frame6", QT_TRANSLATE_NOOP3("Form1", "Calculate the resulting date", "spoken name of the lower button")},
+  {"Frame7",     Kind::Frame,     QT_TRANSLATE_NOOP3("Form1", "Interval Type", "frame title over the units"),
+                                                  0, 4440, 1575, 1215, 19, nullptr,  {}},
+  {"Option1",    Kind::Option,    QT_TRANSLATE_NOOP3("Form1", "Days", "the unit to add or subtract"),
+                                                120, 4800,  615,  255, 20, "Frame7", {}},
+  {"Option2",    Kind::Option,    QT_TRANSLATE_NOOP3("Form1", "Weeks", "the unit to add or subtract"),
+                                                120, 5040,  735,  255, 21, "Frame7", {}},
+  {"Option3",    Kind::Option,    QT_TRANSLATE_NOOP3("Form1", "Months", "the unit to add or subtract"),
+                                                120, 5280,  735,  225, 22, "Frame7", {}},
+  {"Frame9",     Kind::Frame,     QT_TRANSLATE_NOOP3("Form1", "Operation", "frame title over add and subtract"),
+                                               1680, 4440, 1215, 1215, 24, nullptr,  {}},
+  {"Option4",    Kind::Option,    QT_TRANSLATE_NOOP3("Form1", "Add", "the operation"),
+                                               1800, 4800,  615,  225, 25, "Frame9", {}},
+  {"Option5",    Kind::Option,    QT_TRANSLATE_NOOP3("Form1", "Subtract", "the operation"),
+                                               1800, 5040,  855,  255, 26, "Frame9", {}},
+  {"StatusBar1", Kind::StatusBar, {},             0, 5850, 4320,  255,  1, nullptr,  QT_TRANSLATE_NOOP3("Form1", "Status", "spoken name of the status bar")},
 };
 // clang-format on
 
@@ -148,7 +178,7 @@ const ControlRow& RowOf(const char* name) {
 }
 
 QWidget* NewControl(const ControlRow& row, QWidget* parent) {
-  const QString caption = QString::fromLatin1(row.caption ? row.caption : "");
+  const QString caption = Translated(row.caption);
   switch (row.kind) {
     case Kind::Frame:
       return new Frame(caption, parent);
@@ -297,7 +327,7 @@ Form1::~Form1() {
 }
 
 QString StatusNotice() {
-  return QStringLiteral("AD %1–%2")
+  return QCoreApplication::translate("Form1", "AD %1–%2", "the years the dates may have")
       .arg(static_cast<int>(kPickerFirst.year()))
       .arg(static_cast<int>(kPickerLast.year()));
 }
@@ -325,7 +355,7 @@ void Form1::BuildControls() {
     QWidget* control = NewControl(row, parent);
     control->setObjectName(QString::fromLatin1(row.name));
     control->setGeometry(TwipsRect(left, top, row.width, row.height));
-    if (row.accessibleName) control->setAccessibleName(QString::fromLatin1(row.accessibleName));
+    if (row.accessibleName.source) control->setAccessibleName(Translated(row.accessibleName));
     control->setFocusPolicy(TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
     if (TakesFocus(row.kind)) tabOrder.push_back(&row);
     byName_[control->objectName()] = control;
@@ -352,16 +382,14 @@ void Form1::BuildControls() {
 // size down until every caption, date and text shows whole again, but not below a readable size.
 void Form1::FitFont() {
   constexpr double kSmallestPointSize = 7;
-  constexpr int kNarrowestStretch = 80;  // about as narrow as the narrow faces themselves
+  constexpr int kNarrowestStretch = 70;  // about as narrow as the narrow faces themselves
   QFont fitted = font();
   while (!(showsEveryTextWhole_ = AllShowWhole()) && fitted.pointSizeF() > kSmallestPointSize) {
     fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
     setFont(fitted);
   }
-  // Where no narrow face is installed, the wide one that stands in for it, squeezed by Qt as
-  // narrow as a narrow face, still shows every text whole at the smallest size.
-  const QString face = QFontInfo(fitted).family();
-  if (face.contains(QLatin1String("Narrow")) || face.contains(QLatin1String("Condensed"))) return;
+  // Where no narrow face is installed, the one that stands in for it, squeezed by Qt, still shows
+  // every text whole at the smallest size.
   for (int stretch = QFont::Unstretched - 5; !showsEveryTextWhole_ && stretch >= kNarrowestStretch;
        stretch -= 5) {
     fitted.setStretch(stretch);
@@ -431,7 +459,10 @@ std::string Form1::Text(TextBox box) const {
 }
 
 void Form1::SetText(TextBox box, std::string_view text) {
-  texts_[Index(box)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  // The four result boxes in the order of the units they count.
+  texts_[Index(box)]->setText(
+      box == TextBox::Text5 ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                            : ResultText(static_cast<IntervalUnit>(Index(box)), text));
 }
 
 bool Form1::Selected(OptionButton option) const {
@@ -444,7 +475,7 @@ void Form1::Select(OptionButton option) {
 
 void Form1::ShowMessage(std::string_view text) {
   messageShown_ = true;
-  messageSink_(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  messageSink_(this, MessageText(text));
 }
 
 void Form1::SetUpStatusBar() {

@@ -5,6 +5,7 @@
 #include "display.h"
 #include "form1.h"
 #include "look.h"
+#include "translations.h"
 
 int main(int, char** argv) {
   // Qt aborts where it finds no display; say instead, in one sentence, what was tried.
@@ -18,6 +19,7 @@ int main(int, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Calvanir"));
   QApplication::setApplicationVersion(QStringLiteral("2.0"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.calvanir.Calvanir"));
+  calvanir::ui::UseLanguagesOf(QLocale());
 
   const std::unique_ptr<calvanir::ui::Form1> form = calvanir::ui::NewWindow();
   form->show();

@@ -8,6 +8,7 @@
 
 #include "form1.h"
 #include "look.h"
+#include "translations.h"
 
 int main(int argc, char** argv) {
   const bool dark = argc == 3 && std::strcmp(argv[2], "--dark") == 0;
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
+  calvanir::ui::UseLanguagesOf(QLocale());
   if (dark) QApplication::setPalette(calvanir::ui::DarkPalette());
   const std::unique_ptr<calvanir::ui::Form1> form = calvanir::ui::NewWindow();
   form->show();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "status_bar.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <optional>
@@ -22,14 +23,32 @@ QLabel* NewPanel(QWidget* parent) {
   return label;
 }
 
+// A lock key's panel texts, translated in the context "StatusBar".
+struct LockTexts {
+  struct {
+    const char* source;
+    const char* comment;
+  } shown;
+  const char* spokenOn;
+  const char* spokenOff;
+};
+constexpr LockTexts kCapsLock = {
+    QT_TRANSLATE_NOOP3("StatusBar", "CAPS", "the Caps Lock key, short"),
+    QT_TRANSLATE_NOOP("StatusBar", "Caps Lock on"),
+    QT_TRANSLATE_NOOP("StatusBar", "Caps Lock off")};
+constexpr LockTexts kNumLock = {QT_TRANSLATE_NOOP3("StatusBar", "NUM", "the Num Lock key, short"),
+                                QT_TRANSLATE_NOOP("StatusBar", "Num Lock on"),
+                                QT_TRANSLATE_NOOP("StatusBar", "Num Lock off")};
+
 // A lock key's panel names the key, dimmed while it is off, and says to a screen reader whether it
 // is on or off; it stays empty and silent while the state is unknown.
-void ShowLockState(QLabel* label, const char* shown, const char* spoken, std::optional<bool> on) {
-  label->setText(on ? QString::fromLatin1(shown) : QString{});
+void ShowLockState(QLabel* label, const LockTexts& texts, std::optional<bool> on) {
+  const auto translated = [](const char* text, const char* comment = nullptr) {
+    return QCoreApplication::translate("StatusBar", text, comment);
+  };
+  label->setText(on ? translated(texts.shown.source, texts.shown.comment) : QString{});
   label->setEnabled(on.value_or(false));
-  const QString name =
-      on ? QString::fromLatin1(spoken) + (*on ? QStringLiteral(" on") : QStringLiteral(" off"))
-         : QString{};
+  const QString name = on ? translated(*on ? texts.spokenOn : texts.spokenOff) : QString{};
   // Qt announces every name set, so that a screen reader hears the key go on or off: set only a
   // new one.
   if (label->accessibleName() != name) label->setAccessibleName(name);
@@ -112,10 +131,10 @@ void StatusBar::Refresh() {
         break;
       }
       case Style::CapsLock:
-        ShowLockState(panel.label, "CAPS", "Caps Lock", lockKeys_->CapsLock());
+        ShowLockState(panel.label, kCapsLock, lockKeys_->CapsLock());
         break;
       case Style::NumLock:
-        ShowLockState(panel.label, "NUM", "Num Lock", lockKeys_->NumLock());
+        ShowLockState(panel.label, kNumLock, lockKeys_->NumLock());
         break;
     }
   }

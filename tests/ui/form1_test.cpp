@@ -30,9 +30,12 @@
 #include "message_box.h"
 #include "stand_in_portal.h"
 #include "status_bar.h"
+#include "translations.h"
 
 using namespace calvanir;
 using namespace calvanir::ui;
+
+Q_DECLARE_METATYPE(calvanir::IntervalUnit)
 
 // What the window had a screen reader speak, in order: the names its notification in the status bar
 // appeared with.
@@ -129,6 +132,46 @@ class Form1Test : public QObject {
             std::max(strongest, (std::max(ink, window) + 0.05) / (std::min(ink, window) + 0.05));
       }
     return strongest;
+  }
+
+  // The languages the window has translations for, English among them: "de", "pt_BR".
+  static QStringList Languages() {
+    QStringList languages;
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList())
+      languages << file.section(QLatin1Char('_'), 1).chopped(3);
+    return languages;
+  }
+
+  // A window of its own in the first of `locale`'s languages that the program speaks, and every
+  // text a user reads or hears in it: captions, spoken names, the results of a Calculate and the
+  // three messages.
+  QStringList WindowTexts(const QLocale& locale) {
+    UseLanguagesOf(locale);
+    messages.clear();
+    form = std::make_unique<Form1>();
+    form->SetMessageSink([this](QWidget*, const QString& text) { messages << text; });
+    QStringList texts;
+    static const QRegularExpression ours{
+        QStringLiteral("^(Frame|Label|DTPicker|Text|Command|Option|StatusBar)[0-9]$")};
+    for (const QWidget* control : form->findChildren<QWidget*>(ours)) {
+      if (const auto* frame = qobject_cast<const Frame*>(control)) texts << frame->Caption();
+      if (const auto* label = qobject_cast<const QLabel*>(control)) texts << label->text();
+      if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        texts << button->text();
+      texts << control->accessibleName();
+    }
+    texts << Control<StatusBar>("StatusBar1")->Panel(3)->text();
+    Control<DatePicker>("DTPicker1")->setDate(QDate(2003, 3, 14));
+    Control<DatePicker>("DTPicker2")->setDate(QDate(2005, 3, 14));
+    QTest::mouseClick(Control("Command1"), Qt::LeftButton);
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"})
+      texts << Box(box)->text();
+    QTest::keyClick(Box("Text1"), Qt::Key_A);
+    QTest::keyClick(Box("Text5"), Qt::Key_A);
+    Box("Text5")->setText("1000000");
+    texts << messages;
+    texts.removeAll(QString{});
+    return texts;
   }
 
   QString FocusName() const {
@@ -884,21 +927,27 @@ class Form1Test : public QObject {
   void everyTextShowsWhole_data() {
     QTest::addColumn<QString>("style");
     QTest::addColumn<bool>("dark");  // the palette for a desktop that asks for dark
-    for (const QString& style : QStyleFactory::keys())
-      QTest::newRow(qPrintable(style)) << style << false;
-    QTest::newRow("Fusion, dark") << "Fusion" << true;
+    QTest::addColumn<QString>("language");
+    for (const QString& style : QStyleFactory::keys()) {
+      for (const QString& language : Languages())
+        QTest::newRow(qPrintable(style + ", " + language)) << style << false << language;
+    }
+    QTest::newRow("Fusion, dark") << "Fusion" << true << "en";
   }
   void everyTextShowsWhole() {
     QFETCH(QString, style);
     QFETCH(bool, dark);
+    QFETCH(QString, language);
     const QString ownStyle = QApplication::style()->name();
     QApplication::setStyle(style);
     if (dark) QApplication::setPalette(DarkPalette());
     const QColor userWindow = QApplication::palette().color(QPalette::Window);
+    UseLanguagesOf(QLocale(language));
     form = NewWindow();
     const auto restoreStyle = qScopeGuard([&] {
       QApplication::setStyle(ownStyle);
       QApplication::setPalette(QPalette());
+      UseLanguagesOf(QLocale::c());
     });
     QVERIFY(form->font().pointSizeF() >= 7);
     QCOMPARE(QApplication::palette().color(QPalette::Window), userWindow);
@@ -945,6 +994,98 @@ class Form1Test : public QObject {
     for (int panel : {0, 3})
       QVERIFY2(InkContrast(bar->Panel(panel), bar->Panel(panel)->contentsRect()) >= 4.5,
                qPrintable(bar->Panel(panel)->text()));
+  }
+
+  void speaksTheUsersLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("translated");
+    for (const QString& language : Languages())
+      QTest::newRow(qPrintable(language)) << language << (language != "en");
+    QTest::newRow("a language the program lacks") << "sv_SE" << false;
+    QTest::newRow("C") << "C" << false;
+  }
+  void speaksTheUsersLanguage() {
+    QFETCH(QString, language);
+    QFETCH(bool, translated);
+    const auto restore = qScopeGuard([] { UseLanguagesOf(QLocale::c()); });
+    const QStringList english = WindowTexts(QLocale::c());
+    QCOMPARE(english.size(), 37);
+    const QStringList shown = WindowTexts(QLocale(language));
+    if (!translated) {
+      QCOMPARE(shown, english);
+      return;
+    }
+    QCOMPARE(shown.size(), english.size());
+    for (qsizetype i = 0; i < english.size(); ++i)
+      QVERIFY2(shown[i] != english[i], qPrintable(english[i]));
+  }
+
+  void resultsInThePluralOfTheirCount_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<IntervalUnit>("unit");
+    QTest::addColumn<QString>("written");  // as the calculation writes it
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char* language, IntervalUnit unit, const char* written,
+                        const char* shown) {
+      QTest::addRow("%s: %s", language, written) << language << unit << written << shown;
+    };
+    using enum IntervalUnit;
+    for (const char* written : {"0 day(s).", "1 day(s).", "-22 day(s)."})
+      row("en", Days, written, written);
+    // One form.
+    row("ja", Days, "1 day(s).", "1 日。");
+    row("ja", Days, "22 day(s).", "22 日。");
+    // Two, the singular for 1 alone or for 0 and 1.
+    row("de", Days, "0 day(s).", "0 Tage.");
+    row("de", Days, "1 day(s).", "1 Tag.");
+    row("de", Days, "21 day(s).", "21 Tage.");
+    row("fr", Weeks, "0 week(s).", "0 semaine.");
+    row("fr", Weeks, "2 week(s).", "2 semaines.");
+    // Three, chosen by the last digits.
+    row("ru", Days, "0 day(s).", "0 дней.");
+    row("ru", Days, "1 day(s).", "1 день.");
+    row("ru", Days, "2 day(s).", "2 дня.");
+    row("ru", Days, "5 day(s).", "5 дней.");
+    row("ru", Days, "21 day(s).", "21 день.");
+    row("ru", Days, "22 day(s).", "22 дня.");
+    row("ru", Months, "-22 month(s).", "-22 месяца.");
+    row("pl", Years, "1 year(s).", "1 rok.");
+    row("pl", Years, "21 year(s).", "21 lat.");
+    row("pl", Years, "22 year(s).", "22 lata.");
+  }
+  void resultsInThePluralOfTheirCount() {
+    QFETCH(QString, language);
+    QFETCH(IntervalUnit, unit);
+    QFETCH(QString, written);
+    QFETCH(QString, shown);
+    const auto restore = qScopeGuard([] { UseLanguagesOf(QLocale::c()); });
+    UseLanguagesOf(QLocale(language));
+    QCOMPARE(ResultText(unit, written.toStdString()), shown);
+  }
+
+  // The picker's menu is the editor's own, Qt's, with the stepping added.
+  void qtsOwnTextsInTheUsersLanguage() {
+    const auto restore = qScopeGuard([] { UseLanguagesOf(QLocale::c()); });
+    const auto menuIn = [this](const QLocale& locale) {
+      UseLanguagesOf(locale);
+      QStringList texts;
+      QTimer::singleShot(0, [&texts] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (const QAction* action : menu->actions())
+          if (!action->isSeparator()) texts << action->text();
+        menu->close();
+      });
+      QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+      QApplication::sendEvent(Control<DatePicker>("DTPicker1"), &rightClick);
+      return texts;
+    };
+    const QStringList english = menuIn(QLocale::c());
+    const QStringList german = menuIn(QLocale(QLocale::German));
+    QVERIFY(english.contains("&Step up"));
+    QCOMPARE(german.size(), english.size());
+    for (qsizetype i = 0; i < english.size(); ++i)
+      QVERIFY2(german[i] != english[i], qPrintable(english[i]));
   }
 
   // Against a stand-in portal on the private session bus that dbus-run-session gives this test.

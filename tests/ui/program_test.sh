@@ -5,8 +5,10 @@
 # locked by another client: xdotool on X11, a virtual keyboard on Wayland; on Wayland, closed by
 # the compositor, it ends with status 0 every time, and quickly. With year-end, started
 # under faketime five seconds before a new year, its date panel turns to the new year's first day.
+# With languages, it speaks the first language the user lists that it has: German before English,
+# and English where it has none of them.
 #
-#   program_test.sh CALVANIR VIRTUAL_KEYBOARD [year-end]
+#   program_test.sh CALVANIR VIRTUAL_KEYBOARD [year-end|languages]
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../support/cleanup.sh"
@@ -18,6 +20,20 @@ if [ "${3:-}" = year-end ]; then
   faked_time "@2026-12-31 23:59:55" run "$1" &
   at_exit stop $!
   names 12/31/2026 1/1/2027
+  exit
+fi
+
+if [ "${3:-}" = languages ]; then
+  for languages in de:en sv:en; do
+    LANGUAGE=$languages run "$1" &
+    program=$!
+    at_exit stop "$program"
+    case $languages in
+      de:*) names Startdatum "Ergebnis in Tagen" Tage "Abstand berechnen" "Num-Taste aus" ;;
+      *) names "First Date" "Days result" Days "Calculate the interval" "Num Lock off" ;;
+    esac
+    stop "$program"
+  done
   exit
 fi
 

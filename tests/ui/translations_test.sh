@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The translations hold every text of the sources and no other: lupdate, run over the sources into
+# copies of the .ts files, finds no text new and none obsolete; and every language but English has
+# each of them translated.
+#
+#   translations_test.sh LUPDATE OPTION... -- TS... -- SOURCE...
+set -euo pipefail
+source "$(dirname "$0")/../support/cleanup.sh"
+lupdate=$1
+shift
+options=() translations=()
+while [ "$1" != -- ]; do options+=("$1") && shift; done
+shift
+while [ "$1" != -- ]; do translations+=("$1") && shift; done
+shift
+copies=$(mktemp -d)
+at_exit rm -rf "$copies"
+cp "${translations[@]}" "$copies"
+report=$("$lupdate" "${options[@]}" "$@" -ts "$copies"/*.ts 2>&1)
+verdict=0
+if grep -v -e "^Updating '.*'\.\.\.$" -e "(0 new and [0-9]* already existing)$" <<<"$report"; then
+  echo "lupdate found texts the translations lack, or ones the sources no longer have"
+  verdict=1
+fi
+for ts in "$copies"/*.ts; do
+  [[ $ts == */calvanir_en.ts ]] && continue
+  if grep -q 'type="unfinished"' "$ts"; then
+    echo "$(basename "$ts"): untranslated:"
+    grep -B3 'type="unfinished"' "$ts" | sed -n 's|.*<source>\(.*\)</source>|  \1|p'
+    verdict=1
+  fi
+done
+exit "$verdict"
