@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What Orca says of the window, from its debug log, whose lines "SPEECH OUTPUT: '...'" are what a
 # user hears: the results after each Calculate, a box's value on focus, a date's weekday. The window
-# runs in en_US on 2003-03-14, a Friday. Orca gets a private X server and session bus, braille off,
+# runs in en_US on 2003-03-14, a Friday; with de, Orca and the window in German, where what is
+# heard of the window's own is checked: the results and the weekdays. Orca gets a private X server and session bus, braille off,
 # and a private speech-dispatcher whose espeak-ng output goes to libao's null driver: without a
 # sound device speech-dispatcher stops answering after a few phrases, and Orca then hangs.
-# Usage: orca_test.sh CALVANIR
+# Usage: orca_test.sh CALVANIR [de]
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
 source "$(dirname "$0")/../support/faked_time.sh"
@@ -21,11 +22,24 @@ if [ "${1:-}" != --inside ]; then
     "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {},
     "keybindings": {}}' >"$XDG_DATA_HOME/orca/user-settings.conf"
   status=0
-  "$(dirname "$0")/../support/on_xvfb.sh" dbus-run-session -- "$0" --inside "$1" "$work" || status=$?
+  "$(dirname "$0")/../support/on_xvfb.sh" dbus-run-session -- "$0" --inside "$1" "$work" "${2:-en}" || status=$?
   exit "$status"
 fi
 
 log=$3/orca.log failures=0 mark=0
+if [ "$4" = de ]; then
+  export LANGUAGE=de LANG=de_DE.UTF-8  # Orca's own words in German as well
+  program_locale=de_DE.UTF-8
+  on=("Bildschirmleser an.") first=() friday=("Freitag, 14. März 2003." "Freitag, 14. März 2003")
+  counted=("1 Tag. 0 Wochen. 0 Monate. 0 Jahre.") years=()
+  wednesday=("Mittwoch, 19. März 2003." "Mittwoch, 19. März 2003")
+else
+  program_locale=en_US.UTF-8
+  on=("Screen reader on.") first=("First Date 3/14/2003 spin button." "First Date spin button 3/14/2003.")
+  friday=("Friday, March 14, 2003." "Friday, March 14, 2003")
+  counted=("31 day(s). 5 week(s). 1 month(s). 0 year(s).") years=("0 year(s). selected.")
+  wednesday=("Wednesday, March 19, 2003." "Wednesday, March 19, 2003")
+fi
 touch "$log"
 # Never with --replace, which ends every Orca of this user on the machine.
 /usr/bin/python3 "$(dirname "$0")/orca_line_buffered.py" --debug-file "$log" >"$3/orca.out" 2>&1 &
@@ -44,6 +58,7 @@ keys() { act xdotool key --delay 200 "$@"; }
 # What Orca must say, in one of the forms given: Orca 48 orders a control's name, role and value
 # otherwise than Orca 43, and drops the full stop after a weekday's date.
 expect() {
+  [ $# -gt 0 ] || return 0
   local said
   for _ in $(seq 100); do
     for said in "$@"; do
@@ -57,19 +72,20 @@ expect() {
 }
 
 act true
-expect "Screen reader on."
+expect "${on[@]}"
 [ "$failures" -eq 0 ] || { cat "$3/orca.out" >&2; exit 1; }
-LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 faked_time "@2003-03-14 12:00:00" "$2" &
+(export LC_ALL=$program_locale LANG=$program_locale && faked_time "@2003-03-14 12:00:00" "$2") &
 at_exit stop $!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0")
 act xdotool windowfocus --sync "$window"
-expect "First Date 3/14/2003 spin button." "First Date spin button 3/14/2003."
-expect "Friday, March 14, 2003." "Friday, March 14, 2003"
+expect "${first[@]}"
+expect "${friday[@]}"
+# The first date a month later (en_US) or a day later (de), then the upper Calculate.
 keys Tab Up Tab Tab Tab Tab Tab space
-expect "31 day(s). 5 week(s). 1 month(s). 0 year(s)."
+expect "${counted[@]}"
 keys Tab
-expect "0 year(s). selected."
+expect "${years[@]}"
 keys Tab Tab BackSpace 5 Tab Tab Tab space
-expect "Wednesday, March 19, 2003." "Wednesday, March 19, 2003"
+expect "${wednesday[@]}"
 [ "$failures" -eq 0 ] && echo "Orca said every result, value and weekday"
 exit "$failures"
