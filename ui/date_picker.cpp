@@ -280,7 +280,7 @@ void DatePicker::focusInEvent(QFocusEvent* event) {
 void DatePicker::focusOutEvent(QFocusEvent* event) {
   clickedSection_ = -1;
   QDateEdit::focusOutEvent(event);
-  emit validate();
+  emit validating();
 }
 
 }  // namespace calvanir::ui

@@ -55,8 +55,8 @@ class DatePicker : public QDateEdit {
  signals:
   // Every change of the value, typed, stepped, picked from the calendar or set by the program.
   void changed();
-  // The focus is leaving the picker.
-  void validate();
+  // The focus is leaving the picker: its validate event.
+  void validating();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

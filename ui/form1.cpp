@@ -413,11 +413,11 @@ void Form1::Wire() {
   // clang-format off
   // control           event                    operation
   connect(pickers_[0], &DatePicker::changed,    this, [c] { c->RefreshFirstDate(); });
-  connect(pickers_[0], &DatePicker::validate,   this, [c] { c->RefreshFirstDate(); });
+  connect(pickers_[0], &DatePicker::validating, this, [c] { c->RefreshFirstDate(); });
   connect(pickers_[1], &DatePicker::changed,    this, [c] { c->RefreshLastDate(); });
-  connect(pickers_[1], &DatePicker::validate,   this, [c] { c->RefreshLastDate(); });
+  connect(pickers_[1], &DatePicker::validating, this, [c] { c->RefreshLastDate(); });
   connect(pickers_[2], &DatePicker::changed,    this, [c] { c->RefreshBaseDate(); });
-  connect(pickers_[2], &DatePicker::validate,   this, [c] { c->RefreshBaseDate(); });
+  connect(pickers_[2], &DatePicker::validating, this, [c] { c->RefreshBaseDate(); });
   connect(command1_,   &QPushButton::clicked,   this, [c] { c->CountInterval(); });
   connect(command2_,   &QPushButton::clicked,   this, [c] { c->ShiftInterval(); });
   OnKeyDown(texts_[0], /* key down */                 [c](KeyCode) { c->GuardResultBox(TextBox::Text1); return false; });
