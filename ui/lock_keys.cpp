@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lock_keys.h"
 
-#include <xcb/xcb.h>
-// The XKB header names a member `explicit`, a C++ keyword.
-#define explicit explicit_
-#include <xcb/xkb.h>
-#undef explicit
-
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
@@ -19,6 +13,8 @@
 #endif
 #include <cstdlib>
 #include <memory>
+
+#include "xcb_xkb.h"
 
 namespace calvanir::ui {
 namespace {

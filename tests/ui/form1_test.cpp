@@ -306,7 +306,7 @@ class Form1Test : public QObject {
         QAccessible::queryAccessibleInterface(Box("Text5"))->textInterface();
     int start = -1, end = -1;
     text->attributes(0, &start, &end);
-    QCOMPARE(QPair(start, end), QPair(0, 1));
+    QCOMPARE(std::pair(start, end), std::pair(0, 1));
     QCOMPARE(text->textAtOffset(1, QAccessible::WordBoundary, &start, &end), "0");
 
     // The panels in order, as static text; offscreen the lock states are unknown, and say nothing.

@@ -2,11 +2,6 @@
 // What needs a real display server, X11 or a Wayland compositor: the Caps Lock and Num Lock panels,
 // whose states are read at start and follow changes made by another client (on X11 while the
 // window need not have the focus), and the primary selection that a middle click pastes.
-#include <xcb/xcb.h>
-#define explicit explicit_
-#include <xcb/xkb.h>
-#undef explicit
-
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +14,7 @@
 #include "display.h"
 #include "form1.h"
 #include "status_bar.h"
+#include "xcb_xkb.h"
 
 class X11Test : public QObject {
   Q_OBJECT
