@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -382,7 +381,9 @@ void Form1::BuildControls() {
 // size down until every caption, date and text shows whole again, but not below a readable size.
 void Form1::FitFont() {
   constexpr double kSmallestPointSize = 7;
-  constexpr int kNarrowestStretch = 70;  // about as narrow as the narrow faces themselves
+  // Narrower than a narrow face is of its regular one (about 82 %): a condensed stand-in for it
+  // must still fit a translation's longest words.
+  constexpr int kNarrowestStretch = 70;
   QFont fitted = font();
   while (!(showsEveryTextWhole_ = AllShowWhole()) && fitted.pointSizeF() > kSmallestPointSize) {
     fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
