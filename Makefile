@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A thin front to CMake: the presets in CMakePresets.json do the work.
 SHELL := /bin/bash
-.PHONY: all deps deps-run build run screenshot screenshots test test-normal test-sanitize test-repeat fuzz bench format tidy translations install package clean
+.PHONY: all deps deps-run build run screenshot screenshots test test-normal test-sanitize test-repeat test-debian13 fuzz bench format tidy translations install package clean
 
 JOBS ?= $(shell nproc)
 CMAKE_BUILD = cmake --build --preset
@@ -51,6 +51,11 @@ test-sanitize: build-sanitize
 N ?= 20
 test-repeat: deps build-default build-sanitize
 	scripts/repeat-tests.sh $(N) $(if $(LOAD),--load)
+
+# `make test` in a Debian 13 system made from Debian's packages under build/debian13 (kept for the
+# next run), on a fresh clone of HEAD. As root.
+test-debian13: deps
+	scripts/test-debian13.sh
 
 # lupdate over the sources into translations/*.ts: new texts come in untranslated, gone ones leave.
 translations: build

@@ -46,6 +46,8 @@ packages=(
   python3-pyatspi
   # hygiene and packaging; the one clang-format that judges on both releases
   clang-format-19 clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file xdotool lintian man-db
+  # the suite in a Debian 13 system of its own
+  mmdebstrap
 )
 
 missing=()
