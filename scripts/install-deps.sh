@@ -33,8 +33,8 @@ packages=(
   tzdata fonts-dejavu-core fonts-wqy-microhei
   # the suite run at a faked date; the processes its scripts end
   faketime procps
-  # the window under the Adwaita styles, light, dark and high-contrast
-  adwaita-qt6
+  # the window under the Adwaita styles, light, dark and high-contrast; under Qt's GTK theme
+  adwaita-qt6 qt6-gtk-platformtheme
   # the window on a headless Wayland compositor
   sway qt6-wayland
   # make screenshots: X11's font resolution set on a private server

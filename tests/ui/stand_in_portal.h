@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the desktop's Settings portal, on a connection of its own to the session bus: it
-// answers Read for the colour scheme and emits SettingChanged. The scheme is held as a variant so
+// answers Read and ReadAll for the colour scheme and emits SettingChanged. The scheme is held as a variant so
 // that a portal answering with the wrong type can be played too.
 #pragma once
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QObject>
 
@@ -18,6 +19,7 @@ class StandInPortal : public QObject {
   QVariant scheme = 1u;  // dark
 
   bool Register() {
+    qDBusRegisterMetaType<QMap<QString, QVariantMap>>();
     return bus.registerService("org.freedesktop.portal.Desktop") &&
            bus.registerObject("/org/freedesktop/portal/desktop", this,
                               QDBusConnection::ExportAllSlots);
@@ -38,5 +40,10 @@ class StandInPortal : public QObject {
   QDBusVariant Read(const QString&, const QString&) {
     emit Answered();
     return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
+  }
+  // Qt's GTK theme asks for the whole group at once.
+  QMap<QString, QVariantMap> ReadAll(const QStringList&) {
+    emit Answered();
+    return {{"org.freedesktop.appearance", {{"color-scheme", scheme}}}};
   }
 };
