@@ -5,13 +5,13 @@
 # The system is made once under build/debian13 and kept for the next run (with what the suite
 # installed in it); remove that directory for a fresh one. As root.
 #
-#   test-debian13.sh [MAKE-TARGET]   (default: test)
+#   test-debian13.sh [MAKE-ARGUMENTS...]   (default: test; test-repeat N=20 LOAD=1, say)
 #
 # The system runs in a mount and process namespace of its own: nothing stays mounted, and no
 # process it started outlives it or meets the host's (the host's Orca, say).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:-test}
+[ $# -gt 0 ] || set -- test
 system=$PWD/build/debian13/system
 started=$SECONDS
 
@@ -30,7 +30,8 @@ git clone --quiet --no-hardlinks "$PWD" "$system/root/calvanir"
 # propagate back. bash stays the namespace's first process (the `exit` keeps it from being
 # replaced by chroot), because it reaps the orphans that the suite's daemons leave.
 unshare --mount --pid --fork --propagation private -- bash -euo pipefail -c '
-  system=$1 target=$2
+  system=$1
+  shift
   mount -t proc proc "$system/proc"
   mount --rbind /sys "$system/sys"
   mount --rbind /dev "$system/dev"
@@ -38,7 +39,7 @@ unshare --mount --pid --fork --propagation private -- bash -euo pipefail -c '
   mount -t tmpfs tmpfs "$system/tmp"
   chroot "$system" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
-    make -C /root/calvanir "$target"
+    make -C /root/calvanir "$@"
   exit $?
-' test-debian13 "$system" "$target"
-echo "test-debian13: make $target passed in the Debian 13 system, $((SECONDS - started)) s in all"
+' test-debian13 "$system" "$@"
+echo "test-debian13: make $* passed in the Debian 13 system, $((SECONDS - started)) s in all"
