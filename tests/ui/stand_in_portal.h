@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the desktop's Settings portal, on a connection of its own to the session bus: it
-// answers Read and ReadAll for the colour scheme and emits SettingChanged. The scheme is held as a variant so
-// that a portal answering with the wrong type can be played too.
+// answers Read and ReadAll for the colour scheme and emits SettingChanged. The scheme is held as a
+// variant so that a portal answering with the wrong type can be played too.
 #pragma once
 
 #include <QDBusConnection>
