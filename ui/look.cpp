@@ -73,8 +73,9 @@ QPalette DarkPalette() {
 DesktopColorScheme::DesktopColorScheme(QObject* parent) : QObject(parent) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
   // Where Qt's platform theme knows the desktop's scheme from the start, follow Qt's reading
-  // rather than ask the portal as well. Qt 6.8's GNOME theme only listens for changes, and its
-  // generic theme not even that: there the scheme is unknown at start and the portal is asked.
+  // rather than ask the portal as well: Qt 6.8's GTK theme reads the portal itself. Its GNOME theme
+  // only listens for changes, and its generic theme not even that: there the scheme is unknown at
+  // start and the portal is asked.
   const QStyleHints* hints = QGuiApplication::styleHints();
   if (hints->colorScheme() != Qt::ColorScheme::Unknown) {
     connect(hints, &QStyleHints::colorSchemeChanged, this,
