@@ -53,16 +53,29 @@ done
 # Its window closed by the compositor, twenty times over: on Qt 6.4 about one exit in twenty hung.
 # Without the screen reader's bus, which makes the hang rarer still.
 closed() {
-  swaymsg -q "[pid=$1] kill"
+  swaymsg -q "[pid=$1] kill" || { echo "FAIL: sway found no window of process $1 to close" >&2; exit 1; }
   ended "$1" || { echo "FAIL: still running 5 s after its window was closed" >&2; exit 1; }
   wait "$1" || { echo "FAIL: status $? after its window was closed" >&2; exit 1; }
 }
+shown() {
+  for _ in $(seq 100); do
+    [[ $(swaymsg -t get_tree) == *"\"pid\": $1,"* ]] && return 0
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "FAIL: no window within 10 s of its start; $(kill -0 "$1" 2>/dev/null && echo "still running" ||
+    echo "it ended"). It said:" >&2
+  cat "$said" >&2
+  exit 1
+}
 closed "$program"
+said=$(mktemp)
+at_exit rm -f "$said"
 for _ in $(seq 20); do
-  env -u DBUS_SESSION_BUS_ADDRESS "$1" 2>/dev/null &
+  env -u DBUS_SESSION_BUS_ADDRESS "$1" 2>"$said" &
   program=$!
   at_exit stop "$program"
-  for _ in $(seq 100); do swaymsg -t get_tree | grep -q "\"pid\": $program," && break; sleep 0.1; done
+  shown "$program"
   closed "$program"
 done
 echo "ok: closed, it ended with status 0, 21 times"
