@@ -35,8 +35,7 @@ class DesktopStyleTest : public QObject {
     QRgb commonest = 0;
     for (auto count = counts.cbegin(); count != counts.cend(); ++count)
       if (count.value() > counts.value(commonest)) commonest = count.key();
-    // Dark as the window's own dark palette, or as a platform theme's; an unpainted window is
-    // black, or the root window's black and white.
+    // Dark in any dark palette, Qt's or ours; unpainted, black or the root window's weave.
     const int lightness = QColor(commonest).lightness();
     if (lightness > 160) return Look::Light;
     return lightness > 20 && lightness < 100 ? Look::Dark : Look::Unpainted;

@@ -60,13 +60,9 @@ closed() {
 shown() {
   for _ in $(seq 100); do
     [[ $(swaymsg -t get_tree) == *"\"pid\": $1,"* ]] && return 0
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
+    kill -0 "$1" 2>/dev/null && sleep 0.1 || break
   done
-  echo "FAIL: no window within 10 s of its start; $(kill -0 "$1" 2>/dev/null && echo "still running" ||
-    echo "it ended"). It said:" >&2
-  cat "$said" >&2
-  exit 1
+  echo "FAIL: no window within 10 s of its start. It said:" >&2 && cat "$said" >&2 && exit 1
 }
 closed "$program"
 said=$(mktemp)
