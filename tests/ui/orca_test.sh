@@ -54,7 +54,28 @@ act() {
   mark=$(wc -l <"$log")
   "$@"
 }
-keys() { act xdotool key --delay 200 "$@"; }
+# Whether Orca has logged, since the mark, a line that grep's ARGUMENTS match. Not through a pipe:
+# grep ends at the first match, and tail's broken pipe would make pipefail call the match a miss.
+logged() { grep -q "$@" <(tail -n +"$((mark + 1))" "$log"); }
+# One key at a time, as a user who listens: after a Tab, the next key waits until the window has
+# told Orca where the focus went. Qt holds each key until the screen reader has answered for it and
+# then gives it to the control that had the focus when it came, so keys close behind a Tab that a
+# busy Orca has not yet answered land in the control that the Tab leaves.
+keys() {
+  local key
+  for key; do
+    act xdotool key "$key"
+    if [ "$key" = Tab ]; then focus_moved; fi
+  done
+}
+focus_moved() {
+  for _ in $(seq 100); do
+    logged -E 'EVENT MANAGER: object:state-changed:focused for .* \(1, ' && return 0
+    sleep 0.1
+  done
+  echo "FAIL: after a Tab, the window did not tell Orca of a control that gained the focus" >&2
+  failures=$((failures + 1))
+}
 # What Orca must say, in one of the forms given: Orca 48 orders a control's name, role and value
 # otherwise than Orca 43, and drops the full stop after a weekday's date.
 expect() {
@@ -62,7 +83,7 @@ expect() {
   local said
   for _ in $(seq 100); do
     for said in "$@"; do
-      tail -n +"$((mark + 1))" "$log" | grep -qF "SPEECH OUTPUT: '$said'" && return 0
+      logged -F "SPEECH OUTPUT: '$said'" && return 0
     done
     sleep 0.1
   done
