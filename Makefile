@@ -47,10 +47,11 @@ test-sanitize: build-sanitize
 	ctest --preset sanitize -j $(JOBS)
 
 # Each suite N times in a row, and with LOAD=1 beside a busy loop on every core: the same verdict
-# every run, or the failing tests named.
+# every run, or the failing tests named. SUITES=sanitize, say, for one of them.
 N ?= 20
-test-repeat: deps build-default build-sanitize
-	scripts/repeat-tests.sh $(N) $(if $(LOAD),--load)
+SUITES ?= default sanitize
+test-repeat: deps $(addprefix build-,$(SUITES))
+	scripts/repeat-tests.sh $(N) $(if $(LOAD),--load) $(SUITES)
 
 # `make test` in a Debian 13 system made from Debian's packages under build/debian13 (kept for the
 # next run), on a fresh clone of HEAD. As root.
