@@ -1,19 +1,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A thin front to CMake: the presets in CMakePresets.json do the work.
 SHELL := /bin/bash
-.PHONY: all deps deps-run build run screenshot screenshots test test-normal test-sanitize test-repeat test-debian13 fuzz bench format tidy translations install package clean
+.PHONY: all deps deps-run deps-package build run screenshot screenshots test test-normal test-sanitize test-repeat test-release fuzz bench format tidy translations install package clean
 
 JOBS ?= $(shell nproc)
 CMAKE_BUILD = cmake --build --preset
 
 all: build
 
-# What building and running need; what the suite and packaging need as well.
+# What building and running need; what the suite needs as well; what packaging needs. All from
+# debian/control and debian/tests/control.
 deps-run:
 	@scripts/install-deps.sh run
 
 deps:
 	@scripts/install-deps.sh test
+
+deps-package:
+	@scripts/install-deps.sh package
 
 build: deps-run
 	cmake --preset default
@@ -53,10 +57,11 @@ SUITES ?= default sanitize
 test-repeat: deps $(addprefix build-,$(SUITES))
 	scripts/repeat-tests.sh $(N) $(if $(LOAD),--load) $(SUITES)
 
-# `make test` in a Debian 13 system made from Debian's packages under build/debian13 (kept for the
-# next run), on a fresh clone of HEAD. As root.
-test-debian13: deps
-	scripts/test-debian13.sh
+# `make test` in a system of RELEASE (bookworm, trixie or sid) made from Debian's packages under
+# build/RELEASE (kept for the next run), on a fresh clone of HEAD. As root.
+RELEASE ?=
+test-release: deps-package
+	scripts/test-release.sh $(RELEASE)
 
 # lupdate over the sources into translations/*.ts: new texts come in untranslated, gone ones leave.
 translations: build
@@ -92,23 +97,23 @@ else
 endif
 
 # clang-tidy with the checks of .clang-tidy over the program's own sources.
-tidy: build
+tidy: deps build-default
 	clang-tidy -p build/default --quiet $(wildcard calc/*.cpp ui/*.cpp) 2>&1 | grep -v 'warnings generated' ; \
 	  exit $${PIPESTATUS[0]}
 
-# Installs under PREFIX (default /usr/local): the program, its desktop entry, icons and metadata.
+# Installs under PREFIX (default /usr/local): the program, its manual page, desktop entry, icons and
+# metadata.
 PREFIX ?= /usr/local
-install: deps
+install: deps-run
 	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	$(CMAKE_BUILD) release -j $(JOBS)
 	cmake --install build/release --strip
 
-# A Debian package in build/release.
-package: deps
-	cmake --preset release
-	$(CMAKE_BUILD) release -j $(JOBS)
-	packaging/build-package.sh build/release build/release
-	@sha256sum build/release/*.deb
+# The source and binary packages of HEAD, built, checked with lintian and tested with autopkgtest
+# in clean systems of RELEASE (by default the one this machine runs), into build/package/RELEASE.
+# As root.
+package: deps-package
+	scripts/debian-package.sh $(RELEASE)
 
 clean:
 	rm -rf build

@@ -1,77 +1,71 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages that Calvanir needs, when missing, by the names of the release it
-# runs on: Debian 12 or 13. With "run", only what building and running the program need; with
-# "test" (the default), also what the suite, the benchmarks and packaging need.
+# Installs what Calvanir needs, when missing, through apt and from the lists that Debian's tools
+# read, so that each release's own names serve through the alternatives they declare:
+#   run      the build dependencies of debian/control under the nocheck profile: building and
+#            running the program
+#   test     all of them, and the Depends of the suite and developer-checks tests in
+#            debian/tests/control: the whole suite, the fuzzer, the benchmarks, the format check
+#   package  what building and checking packages in clean systems of any release needs
 #
-#   install-deps.sh [run|test]
+#   install-deps.sh [run|test|package]
 set -euo pipefail
+cd "$(dirname "$0")/.."
 scope=${1:-test}
 
-. /etc/os-release
-release="${ID:-unknown} ${VERSION_ID:-}"
-case $release in
-  "debian 12") clang_rt=libclang-rt-14-dev narrow_font=fonts-liberation qt_private=qt6-base-private-dev ;;
-  "debian 13") clang_rt=libclang-rt-dev narrow_font=fonts-liberation-sans-narrow qt_private= ;;
-  *) clang_rt=libclang-rt-dev narrow_font=fonts-liberation-sans-narrow qt_private= known=no ;;
+# The Depends of the named stanzas of debian/tests/control, joined; @builddeps@ and the package
+# itself ("@") are left to apt-get build-dep and to the build.
+test_depends() {
+  awk -v RS= -v wanted=" $* " '
+    { named = 0; depends = 0; n = split($0, lines, "\n") }
+    {
+      for (i = 1; i <= n; i++) {
+        line = lines[i]
+        if (line ~ /^#/) continue
+        if (line ~ /^[^ \t]/) depends = 0
+        if (match(line, /^(Tests: *|Features: *test-name=)/) &&
+            index(wanted, " " substr(line, RLENGTH + 1) " ")) named = 1
+        if (line ~ /^Depends:/) { depends = 1; sub(/^Depends:/, "", line) }
+        if (depends) list = list " " line
+      }
+      if (named) all = all "," list
+      list = ""
+    }
+    END { print all }' debian/tests/control |
+    tr -s ' \t' ' ' | tr ',' '\n' | sed 's/^ *//; s/ *$//' | grep -v -e '^@' -e '^$' | paste -sd, -
+}
+
+build_dep=(-P nocheck) extra=
+case $scope in
+  run) ;;
+  test) build_dep=() extra=$(test_depends suite developer-checks) ;;
+  package) build_dep=(--skip) extra="autopkgtest, dpkg-dev, git, mmdebstrap" ;;
+  *) echo "install-deps.sh: run, test or package, not $scope" >&2; exit 2 ;;
 esac
 
-packages=(
-  # build and run
-  g++ cmake make pkg-config
-  qt6-base-dev $qt_private libxcb-xkb-dev libwayland-dev libxkbcommon-dev
-  # the window's translations, built from the sources; Qt's own, loaded at start
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  # the window's narrow font
-  "$narrow_font"
-)
-[ "$scope" = run ] || packages+=(
-  # tests, fuzzing, benchmarks
-  libgtest-dev libbenchmark-dev libicu-dev clang "$clang_rt" xvfb xauth
-  # the time zones the date panel is tested in, a font set-up without a narrow face, and the
-  # Chinese and Japanese scripts of the translations
-  tzdata fonts-dejavu-core fonts-wqy-microhei
-  # the suite run at a faked date; the processes its scripts end
-  faketime procps
-  # the window under the Adwaita styles, light, dark and high-contrast; under Qt's GTK theme
-  adwaita-qt6 qt6-gtk-platformtheme
-  # the window on a headless Wayland compositor
-  sway qt6-wayland
-  # make screenshots: X11's font resolution set on a private server
-  x11-xserver-utils
-  # the screen reader test: Orca, speaking through espeak-ng into libao's null driver
-  orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4
-  espeak-ng dbus-daemon
-  # the built program read from outside, over AT-SPI
-  python3-pyatspi
-  # hygiene and packaging; the one clang-format that judges on both releases
-  clang-format-19 clang-tidy desktop-file-utils appstream dpkg-dev fakeroot file xdotool lintian man-db
-  # the suite in a Debian 13 system of its own
-  mmdebstrap
-)
-
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-  [ "$status" = installed ] || missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+satisfied() {
+  command -v dpkg-checkbuilddeps >/dev/null || return 1
+  if [ "${build_dep[*]}" != --skip ]; then
+    dpkg-checkbuilddeps "${build_dep[@]}" >/dev/null 2>&1 || return 1
+  fi
+  [ -z "$extra" ] || dpkg-checkbuilddeps -d "$extra" >/dev/null 2>&1
+}
+satisfied && exit 0
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; exit 1; }
+  command -v sudo >/dev/null || { echo "Calvanir's dependencies are missing: please run this as root." >&2; exit 1; }
   sudo=(sudo)
 fi
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q --no-install-recommends)
+. /etc/os-release
+cannot() {
+  echo "Calvanir needs these as debian/control and debian/tests/control declare them, and apt" \
+    "cannot install them on ${PRETTY_NAME:-this system}." >&2
+  exit 1
+}
 "${sudo[@]}" apt-get update -q
-if [ "${known:-yes}" = no ]; then
-  unknown=()
-  for package in "${missing[@]}"; do
-    apt-cache show "$package" >/dev/null 2>&1 || unknown+=("$package")
-  done
-  if [ ${#unknown[@]} -gt 0 ]; then
-    echo "Calvanir knows the package names of Debian 12 and 13, not of ${PRETTY_NAME:-this system}, where apt finds no ${unknown[*]}." >&2
-    exit 1
-  fi
+if [ "${build_dep[*]}" != --skip ]; then
+  "${apt[@]}" build-dep "${build_dep[@]}" ./ || cannot
 fi
-echo "Installing missing packages: ${missing[*]}"
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+[ -z "$extra" ] || "${apt[@]}" satisfy "$extra" || cannot

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds Calvanir's source and binary packages from HEAD as Debian's builders do: in a clean system
+# of RELEASE made with mmdebstrap, holding exactly the declared build dependencies, as a user who
+# is not root, with the build's own suite unless DEB_BUILD_OPTIONS says nocheck. Then lintian
+# --pedantic on the .changes there, not one error or warning, and autopkgtest in a fresh testbed of
+# the same release. The packages and logs go to build/package/RELEASE. As root; commit first.
+#
+#   debian-package.sh [RELEASE]   bookworm, trixie or sid; by default the release it runs on
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/in-system.sh
+release=${1:-$(release_here)}
+tarball=$PWD/build/systems/$release.tar
+out=$PWD/build/package/$release
+system=$out/system
+started=$SECONDS
+
+make_tarball "$release" "$tarball"
+rm -rf "$out"
+mkdir -p "$system"
+tar -C "$system" -xf "$tarball"
+
+# The upstream tarball is the commit itself, so that the same commit always gives the same bytes.
+version=$(sed -n '1s/^calvanir (\([^-)]*\).*/\1/p' debian/changelog)
+mkdir -m 777 "$system/build"
+git archive --format=tar.gz --prefix="calvanir-$version/" -o "$system/build/calvanir_$version.orig.tar.gz" HEAD
+in_system "$system" bash -euo pipefail -c '
+  cd /build
+  tar -xzf calvanir_*.orig.tar.gz
+  chown -R nobody:nogroup /build
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q --no-install-recommends ./calvanir-*/
+  cd calvanir-*/
+  setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build dpkg-buildpackage -us -uc
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends lintian >/dev/null
+  lintian --version
+  lintian --pedantic --fail-on error,warning ../calvanir_*.changes
+'
+cp "$system"/build/calvanir_* "$system"/build/calvanir-dbgsym_* "$out/" 2>/dev/null || true
+rm -rf "$system"
+echo "debian-package: built and checked on $release in $((SECONDS - started)) s:"
+(cd "$out" && sha256sum calvanir_*.deb calvanir_*.dsc)
+
+autopkgtest --output-dir "$out/autopkgtest" "$out"/calvanir_*.changes -- \
+  unshare --release "$release" --tarball "$tarball"
+echo "debian-package: autopkgtest passed on $release, $((SECONDS - started)) s in all"
