@@ -18,7 +18,7 @@ make_tarball() {
   # The mirror may be a snapshot, whose unstable is past its Release file's Valid-Until.
   [ "$release" != sid ] || options=(--aptopt='Acquire::Check-Valid-Until "false"')
   mkdir -p "$(dirname "$tarball")"
-  mmdebstrap --quiet --variant=apt --include=ca-certificates,git,locales,make "${options[@]}" \
+  mmdebstrap --quiet --format=tar --variant=apt --include=ca-certificates,git,locales,make "${options[@]}" \
     "$release" "$tarball.part" "deb ${mirror:-http://deb.debian.org/debian/} $release main"
   mv "$tarball.part" "$tarball"
 }
