@@ -40,9 +40,12 @@ CalendarDate FromQDate(QDate date) {
 }
 
 QString LocalDateFormat() {
-  QString format = QLocale().dateFormat(QLocale::ShortFormat);
-  // A month name would not fit the picker, and a date is read here at a glance: numbers only.
-  if (format.contains(QLatin1String("MMM"))) return QStringLiteral("yyyy-MM-dd");
+  const QLocale locale;
+  QString format = locale.dateFormat(QLocale::ShortFormat);
+  // A month name would not fit the picker, and a date is read here at a glance: numbers only. The
+  // C locale, which is no one's, gets the international order whatever Qt's version gives it.
+  if (locale.language() == QLocale::C || format.contains(QLatin1String("MMM")))
+    return QStringLiteral("yyyy-MM-dd");
   static const QRegularExpression years{QStringLiteral("y+")};
   return format.replace(years, QStringLiteral("yyyy"));
 }

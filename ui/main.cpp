@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLoggingCategory>
 #include <cstdio>
 
 #include "display.h"
@@ -13,6 +14,9 @@ int main(int, char** argv) {
     std::fprintf(stderr, "%s\n", problem->c_str());
     return 1;
   }
+  // Where no portal answers, Qt's GNOME and GTK themes warn of it at every start, though a desktop
+  // without one simply has no colour scheme to give.
+  QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.theme.gnome.warning=false"));
   // The program takes no command line: Qt is given only the program's name.
   int qtArgc = 1;
   QApplication app(qtArgc, argv);

@@ -37,7 +37,7 @@ else
   program_locale=en_US.UTF-8
   on=("Screen reader on.") first=("First Date 3/14/2003 spin button." "First Date spin button 3/14/2003.")
   friday=("Friday, March 14, 2003." "Friday, March 14, 2003")
-  counted=("31 day(s). 5 week(s). 1 month(s). 0 year(s).") years=("0 year(s). selected.")
+  counted=("31 day(s). 5 week(s). 1 month(s). 0 year(s).") years=("0 year(s). selected." "0 year(s). selected")
   wednesday=("Wednesday, March 19, 2003." "Wednesday, March 19, 2003")
 fi
 touch "$log"
@@ -77,7 +77,7 @@ focus_moved() {
   failures=$((failures + 1))
 }
 # What Orca must say, in one of the forms given: Orca 48 orders a control's name, role and value
-# otherwise than Orca 43, and drops the full stop after a weekday's date.
+# otherwise than Orca 43, and drops the full stop after a weekday's date; Orca 51 after "selected".
 expect() {
   [ $# -gt 0 ] || return 0
   local said
