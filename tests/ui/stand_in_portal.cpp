@@ -3,8 +3,8 @@
 //
 //   stand_in_portal SCHEME
 //
-// answers each read of the colour scheme with SCHEME, then emits SettingChanged with each scheme read from
-// standard input, one a line. A scheme is "u:N", the uint32 that the portal documents, or
+// answers each read of the colour scheme with SCHEME, then emits SettingChanged with each scheme
+// read from standard input, one a line. A scheme is "u:N", the uint32 that the portal documents, or
 // "s:TEXT", a string of the wrong type. Prints "ready" once it owns the portal's name, "answered"
 // after each read and "sent" once a change has left for the bus; ends at the end of its input.
 #include <QCoreApplication>

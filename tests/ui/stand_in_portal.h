@@ -24,9 +24,9 @@ class StandInPortal : public QObject, protected QDBusContext {
   bool Register() {
     qDBusRegisterMetaType<QMap<QString, QVariantMap>>();
     return bus.registerService("org.freedesktop.portal.Desktop") &&
-           bus.registerObject("/org/freedesktop/portal/desktop", this,
-                              QDBusConnection::ExportAllSlots |
-                                  QDBusConnection::ExportAllProperties);
+           bus.registerObject(
+               "/org/freedesktop/portal/desktop", this,
+               QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
   }
   void Change(const QVariant& value) {
     scheme = value;
