@@ -21,10 +21,13 @@ rm -rf "$out"
 mkdir -p "$system"
 tar -C "$system" -xf "$tarball"
 
-# The upstream tarball is the commit itself, so that the same commit always gives the same bytes.
+# The upstream tarball is the commit without debian/, which the packaging adds: the same commit
+# always gives the same bytes.
 version=$(sed -n '1s/^calvanir (\([^-)]*\).*/\1/p' debian/changelog)
 mkdir -m 777 "$system/build"
-git archive --format=tar.gz --prefix="calvanir-$version/" -o "$system/build/calvanir_$version.orig.tar.gz" HEAD
+git archive --format=tar.gz --prefix="calvanir-$version/" -o "$system/build/calvanir_$version.orig.tar.gz" \
+  HEAD -- . ':!debian'
+git archive --format=tar --prefix="calvanir-$version/" HEAD debian | tar -C "$system/build" -x
 in_system "$system" bash -euo pipefail -c '
   cd /build
   tar -xzf calvanir_*.orig.tar.gz
@@ -34,11 +37,12 @@ in_system "$system" bash -euo pipefail -c '
   cd calvanir-*/
   setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build dpkg-buildpackage -us -uc
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends lintian >/dev/null
-  lintian --version
-  lintian --pedantic --fail-on error,warning ../calvanir_*.changes
-'
+  setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build \
+    lintian --pedantic --fail-on error,warning ../calvanir_*.changes
+' || status=$?
 cp "$system"/build/calvanir_* "$system"/build/calvanir-dbgsym_* "$out/" 2>/dev/null || true
 rm -rf "$system"
+[ "${status:-0}" -eq 0 ] || { echo "debian-package: the build or lintian failed on $release" >&2; exit 1; }
 echo "debian-package: built and checked on $release in $((SECONDS - started)) s:"
 (cd "$out" && sha256sum calvanir_*.deb calvanir_*.dsc)
 
