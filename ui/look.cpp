@@ -72,17 +72,14 @@ QPalette DarkPalette() {
 
 DesktopColorScheme::DesktopColorScheme(QObject* parent) : QObject(parent) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-  // Where Qt's platform theme knows the desktop's scheme from the start, follow Qt's reading
-  // rather than ask the portal as well: Qt 6.8's GTK theme reads the portal itself. Its GNOME theme
-  // only listens for changes, and its generic theme not even that: there the scheme is unknown at
-  // start and the portal is asked.
+  // Follow Qt's platform theme wherever it knows the desktop's scheme (Qt 6.8's GTK theme reads the
+  // portal itself), and its changes. The portal, where one answers, still has the last word at
+  // start: Qt 6.11's GTK theme reports a light scheme at start where the portal asks for dark.
   const QStyleHints* hints = QGuiApplication::styleHints();
-  if (hints->colorScheme() != Qt::ColorScheme::Unknown) {
-    connect(hints, &QStyleHints::colorSchemeChanged, this,
-            [this](Qt::ColorScheme scheme) { FollowDark(scheme == Qt::ColorScheme::Dark); });
+  connect(hints, &QStyleHints::colorSchemeChanged, this,
+          [this](Qt::ColorScheme scheme) { FollowDark(scheme == Qt::ColorScheme::Dark); });
+  if (hints->colorScheme() != Qt::ColorScheme::Unknown)
     FollowDark(hints->colorScheme() == Qt::ColorScheme::Dark);
-    return;
-  }
 #endif
   // Without a session bus to find (its address, or systemd's socket), starting Qt's D-Bus
   // machinery would cost the start a thread and most of a megabyte for nothing.

@@ -20,7 +20,7 @@ QPalette DarkPalette();
 
 // Follows the desktop's dark style where Qt gives no dark palette itself: the Settings portal's
 // colour scheme (1 for dark), read at start without waiting for the answer and followed as it
-// changes; from Qt 6.5 on, Qt's own reading wherever the platform theme has one at start. Where the
+// changes; from Qt 6.5 on, Qt's own reading as well, wherever the platform theme has one. Where the
 // portal or the session bus is missing, nothing changes and nothing is printed.
 class DesktopColorScheme : public QObject {
   Q_OBJECT

@@ -41,9 +41,15 @@ class DesktopStyleTest : public QObject {
     return lightness > 20 && lightness < 100 ? Look::Dark : Look::Unpainted;
   }
 
+  // The next word of the portal's but for the reads it answered: Qt's themes read it too, as and
+  // when their version does.
   void ExpectFromPortal(const char* word) {
-    QVERIFY2(portal.waitForReadyRead(5000), "the stand-in portal said nothing");
-    QCOMPARE(portal.readLine().trimmed(), QByteArray(word));
+    QByteArray said = "answered";
+    while (said == "answered" && said != word) {
+      QVERIFY2(portal.canReadLine() || portal.waitForReadyRead(5000), "the stand-in portal said nothing");
+      said = portal.readLine().trimmed();
+    }
+    QCOMPARE(said, QByteArray(word));
   }
 
   // A change must show within the bound; where none is due, the window must keep its look for as

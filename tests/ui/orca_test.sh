@@ -30,15 +30,15 @@ log=$3/orca.log failures=0 mark=0
 if [ "$4" = de ]; then
   export LANGUAGE=de LANG=de_DE.UTF-8  # Orca's own words in German as well
   program_locale=de_DE.UTF-8
-  on=("Bildschirmleser an.") first=() friday=("Freitag, 14. März 2003." "Freitag, 14. März 2003")
+  on=("Bildschirmleser an.") first=() friday=("Freitag, 14. März 2003.")
   counted=("1 Tag. 0 Wochen. 0 Monate. 0 Jahre.") years=()
-  wednesday=("Mittwoch, 19. März 2003." "Mittwoch, 19. März 2003")
+  wednesday=("Mittwoch, 19. März 2003.")
 else
   program_locale=en_US.UTF-8
   on=("Screen reader on.") first=("First Date 3/14/2003 spin button." "First Date spin button 3/14/2003.")
-  friday=("Friday, March 14, 2003." "Friday, March 14, 2003")
-  counted=("31 day(s). 5 week(s). 1 month(s). 0 year(s).") years=("0 year(s). selected." "0 year(s). selected")
-  wednesday=("Wednesday, March 19, 2003." "Wednesday, March 19, 2003")
+  friday=("Friday, March 14, 2003.")
+  counted=("31 day(s). 5 week(s). 1 month(s). 0 year(s).") years=("0 year(s). selected.")
+  wednesday=("Wednesday, March 19, 2003.")
 fi
 touch "$log"
 # Never with --replace, which ends every Orca of this user on the machine.
@@ -77,13 +77,14 @@ focus_moved() {
   failures=$((failures + 1))
 }
 # What Orca must say, in one of the forms given: Orca 48 orders a control's name, role and value
-# otherwise than Orca 43, and drops the full stop after a weekday's date; Orca 51 after "selected".
+# otherwise than Orca 43. Later Orcas drop one full stop or another at the end, which no one hears.
 expect() {
   [ $# -gt 0 ] || return 0
   local said
   for _ in $(seq 100); do
     for said in "$@"; do
       logged -F "SPEECH OUTPUT: '$said'" && return 0
+      logged -F "SPEECH OUTPUT: '${said%.}'" && return 0
     done
     sleep 0.1
   done
