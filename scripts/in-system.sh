@@ -3,8 +3,9 @@
 # that build or test in another release. As root.
 #
 #   release_here                    the release this machine runs: bookworm, trixie or sid
-#   make_tarball RELEASE TARBALL    a minimal system of RELEASE (essential packages and apt), from
-#                                   the Debian mirror this machine's apt names; made once and kept
+#   make_tarball RELEASE TARBALL    a minimal system of RELEASE (essential packages, apt, and
+#                                   useradd for autopkgtest's testbed user), from the Debian mirror
+#                                   this machine's apt names; made once and kept
 #   in_system DIR COMMAND...        COMMAND inside the system unpacked at DIR, as root
 
 release_here() {
@@ -18,7 +19,7 @@ make_tarball() {
   # The mirror may be a snapshot, whose unstable is past its Release file's Valid-Until.
   [ "$release" != sid ] || options=(--aptopt='Acquire::Check-Valid-Until "false"')
   mkdir -p "$(dirname "$tarball")"
-  mmdebstrap --quiet --format=tar --variant=apt --include=ca-certificates,git,locales,make "${options[@]}" \
+  mmdebstrap --quiet --format=tar --variant=apt --include=ca-certificates,git,locales,make,passwd "${options[@]}" \
     "$release" "$tarball.part" "deb ${mirror:-http://deb.debian.org/debian/} $release main"
   mv "$tarball.part" "$tarball"
 }

@@ -46,7 +46,8 @@ class DesktopStyleTest : public QObject {
   void ExpectFromPortal(const char* word) {
     QByteArray said = "answered";
     while (said == "answered" && said != word) {
-      QVERIFY2(portal.canReadLine() || portal.waitForReadyRead(5000), "the stand-in portal said nothing");
+      QVERIFY2(portal.canReadLine() || portal.waitForReadyRead(5000),
+               "the stand-in portal said nothing");
       said = portal.readLine().trimmed();
     }
     QCOMPARE(said, QByteArray(word));
