@@ -50,6 +50,6 @@ echo "debian-package: built and checked on $release in $((SECONDS - started)) s:
 for ids in /etc/subuid /etc/subgid; do
   grep -q '^root:' "$ids" 2>/dev/null || echo root:1000000:65536 >>"$ids"
 done
-autopkgtest --output-dir "$out/autopkgtest" "$out"/calvanir_*.changes -- \
+autopkgtest --apt-upgrade --output-dir "$out/autopkgtest" "$out"/calvanir_*.changes -- \
   unshare --release "$release" --tarball "$tarball"
 echo "debian-package: autopkgtest passed on $release, $((SECONDS - started)) s in all"
