@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Calvanir needs, when missing, through apt and from the lists that Debian's tools
 # read, so that each release's own names serve through the alternatives they declare:
-#   run      the build dependencies of debian/control under the nocheck profile: building and
-#            running the program
+#   run      the build dependencies of debian/control under the nocheck profile, and what the
+#            package depends on besides its libraries: building and running the program
 #   test     all of them, and the Depends of the suite and developer-checks tests in
 #            debian/tests/control: the whole suite, the fuzzer, the benchmarks, the format check
 #   package  what building and checking packages in clean systems of any release needs
@@ -13,9 +13,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scope=${1:-test}
 
-# The Depends of the named stanzas of debian/tests/control, joined; @builddeps@ and the package
-# itself ("@") are left to apt-get build-dep and to the build.
-test_depends() {
+# The Depends of the stanzas of FILE named NAME..., a package or a test, joined; @builddeps@, the
+# package itself ("@") and the substitutions that the package build makes are left to apt-get
+# build-dep and to the build.
+depends_of() {
+  local file=$1
+  shift
   awk -v RS= -v wanted=" $* " '
     { named = 0; depends = 0; n = split($0, lines, "\n") }
     {
@@ -23,7 +26,7 @@ test_depends() {
         line = lines[i]
         if (line ~ /^#/) continue
         if (line ~ /^[^ \t]/) depends = 0
-        if (match(line, /^(Tests: *|Features: *test-name=)/) &&
+        if (match(line, /^(Package: *|Tests: *|Features: *test-name=)/) &&
             index(wanted, " " substr(line, RLENGTH + 1) " ")) named = 1
         if (line ~ /^Depends:/) { depends = 1; sub(/^Depends:/, "", line) }
         if (depends) list = list " " line
@@ -31,14 +34,16 @@ test_depends() {
       if (named) all = all "," list
       list = ""
     }
-    END { print all }' debian/tests/control |
-    tr -s ' \t' ' ' | tr ',' '\n' | sed 's/^ *//; s/ *$//' | grep -v -e '^@' -e '^$' | paste -sd, -
+    END { print all }' "$file" |
+    tr -s ' \t' ' ' | tr ',' '\n' | sed 's/^ *//; s/ *$//' | grep -v -e '^@' -e '^\$' -e '^$' |
+    paste -sd, -
 }
 
 build_dep=(-P nocheck) extra=
 case $scope in
-  run) ;;
-  test) build_dep=() extra=$(test_depends suite developer-checks) ;;
+  run) extra=$(depends_of debian/control calvanir) ;;
+  test) extra=$(depends_of debian/control calvanir),$(depends_of debian/tests/control suite developer-checks)
+    build_dep=() ;;
   package) build_dep=(--skip) extra="autopkgtest, dpkg-dev, git, mmdebstrap" ;;
   *) echo "install-deps.sh: run, test or package, not $scope" >&2; exit 2 ;;
 esac
