@@ -6,7 +6,8 @@
 #            package depends on besides its libraries: building and running the program
 #   test     all of them, and the Depends of the suite and developer-checks tests in
 #            debian/tests/control: the whole suite, the fuzzer, the benchmarks, the format check
-#   package  what building and checking packages in clean systems of any release needs
+#   package  what building and checking packages in clean systems of any release needs (uidmap for
+#            the testbed's own user IDs)
 #
 #   install-deps.sh [run|test|package]
 set -euo pipefail
@@ -44,7 +45,7 @@ case $scope in
   run) extra=$(depends_of debian/control calvanir) ;;
   test) extra=$(depends_of debian/control calvanir),$(depends_of debian/tests/control suite developer-checks)
     build_dep=() ;;
-  package) build_dep=(--skip) extra="autopkgtest, dpkg-dev, git, mmdebstrap" ;;
+  package) build_dep=(--skip) extra="autopkgtest, dpkg-dev, git, mmdebstrap, uidmap" ;;
   *) echo "install-deps.sh: run, test or package, not $scope" >&2; exit 2 ;;
 esac
 
