@@ -33,7 +33,7 @@ screenshot: build
 	@echo "wrote build/calvanir.png"
 
 # The window under each style, palette and scale, one PNG each in build/screenshots/.
-screenshots: build
+screenshots: deps build
 	scripts/screenshots.sh build/default
 
 # The formatting, the fuzzer for a bounded time, then the whole suite twice: normally and under
