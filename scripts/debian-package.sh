@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Calvanir's source and binary packages from HEAD as Debian's builders do: in a clean system
 # of RELEASE made with mmdebstrap, holding exactly the declared build dependencies, as a user who
-# is not root, with the build's own suite unless DEB_BUILD_OPTIONS says nocheck. Then lintian
-# --pedantic on the .changes there, not one error or warning, and autopkgtest in a fresh testbed of
-# the same release. The packages and logs go to build/package/RELEASE. As root; commit first.
+# is not root, with the build's own suite unless DEB_BUILD_OPTIONS says nocheck; then the binary
+# package again from the source package, the same bytes; lintian --pedantic on the .changes there,
+# not one error or warning; and autopkgtest in a fresh testbed of the same release. The packages
+# and logs go to build/package/RELEASE. As root; commit first.
 #
 #   debian-package.sh [RELEASE]   bookworm, trixie or sid; by default the release it runs on
 set -euo pipefail
@@ -36,6 +37,15 @@ in_system "$system" bash -euo pipefail -c '
   DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q --no-install-recommends ./calvanir-*/
   cd calvanir-*/
   setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build dpkg-buildpackage -us -uc
+  # Again from the source package, elsewhere, under another umask, time zone and locale, without
+  # the suite: the same bytes.
+  setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build sh -euc "
+    dpkg-source -x ../calvanir_*.dsc /build/again/calvanir
+    cd /build/again/calvanir
+    umask 002
+    TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -b -us -uc
+  " >/build/again.log 2>&1 || { tail -n 30 /build/again.log; exit 1; }
+  cmp ../calvanir_*_amd64.deb /build/again/calvanir_*_amd64.deb
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends lintian >/dev/null
   setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build \
     lintian --pedantic --fail-on error,warning ../calvanir_*.changes
