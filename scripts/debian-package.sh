@@ -40,6 +40,7 @@ in_system "$system" bash -euo pipefail -c '
   # Again from the source package, elsewhere, under another umask, time zone and locale, without
   # the suite: the same bytes.
   setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build sh -euc "
+    mkdir /build/again
     dpkg-source -x ../calvanir_*.dsc /build/again/calvanir
     cd /build/again/calvanir
     umask 002
