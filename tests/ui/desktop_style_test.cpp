@@ -44,12 +44,12 @@ class DesktopStyleTest : public QObject {
   // The next word of the portal's but for the reads it answered: Qt's themes read it too, as and
   // when their version does.
   void ExpectFromPortal(const char* word) {
-    QByteArray said = "answered";
-    while (said == "answered" && said != word) {
+    QByteArray said;
+    do {
       QVERIFY2(portal.canReadLine() || portal.waitForReadyRead(5000),
                "the stand-in portal said nothing");
       said = portal.readLine().trimmed();
-    }
+    } while (said == "answered" && said != word);
     QCOMPARE(said, QByteArray(word));
   }
 
