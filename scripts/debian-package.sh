@@ -36,10 +36,11 @@ in_system "$system" bash -euo pipefail -c '
   apt-get update -q
   DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q --no-install-recommends ./calvanir-*/
   cd calvanir-*/
-  setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build dpkg-buildpackage -us -uc
+  builder=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build)
+  "${builder[@]}" dpkg-buildpackage -us -uc
   # Again from the source package, elsewhere, under another umask, time zone and locale, without
   # the suite: the same bytes.
-  setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build sh -euc "
+  "${builder[@]}" sh -euc "
     mkdir /build/again
     dpkg-source -x ../calvanir_*.dsc /build/again/calvanir
     cd /build/again/calvanir
@@ -48,8 +49,7 @@ in_system "$system" bash -euo pipefail -c '
   " >/build/again.log 2>&1 || { tail -n 30 /build/again.log; exit 1; }
   cmp ../calvanir_*_amd64.deb /build/again/calvanir_*_amd64.deb
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends lintian >/dev/null
-  setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/build \
-    lintian --pedantic --fail-on error,warning ../calvanir_*.changes
+  "${builder[@]}" lintian --pedantic --fail-on error,warning ../calvanir_*.changes
 ' || status=$?
 cp "$system"/build/calvanir_* "$system"/build/calvanir-dbgsym_* "$out/" 2>/dev/null || true
 rm -rf "$system"
