@@ -7,6 +7,8 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
+#include "qt_version.h"
+
 namespace calvanir::ui {
 namespace {
 
@@ -160,10 +162,7 @@ Announcer::Announcer(QWidget* statusBar) : QWidget(statusBar) {
 }
 
 void Announcer::Announce(const QString& text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  QAccessibleAnnouncementEvent announcement(this, text);
-  QAccessible::updateAccessibility(&announcement);
-#else
+  if (QtSendsAnnouncements()) return SendAnnouncement(this, text);
   // Before Qt 6.8 there is no announcement to send, and Qt 6.4 tells a screen reader of a new name
   // or description without the text itself, which Orca cannot speak. Orca speaks a notification in
   // a status bar as it appears: its name, and nothing of its role. Gone again at once, it is not
@@ -171,7 +170,6 @@ void Announcer::Announce(const QString& text) {
   setAccessibleName(text);
   show();
   hide();
-#endif
 }
 
 }  // namespace calvanir::ui

@@ -7,13 +7,10 @@
 #include <xkbcommon/xkbcommon.h>
 
 #include <QGuiApplication>
-#include <QtGlobal>
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-#include <qpa/qplatformnativeinterface.h>
-#endif
 #include <cstdlib>
 #include <memory>
 
+#include "qt_version.h"
 #include "xcb_xkb.h"
 
 namespace calvanir::ui {
@@ -130,16 +127,7 @@ struct LockKeys::Wayland {
 };
 
 LockKeys::LockKeys(QObject* parent) : QObject(parent) {
-  if (qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    auto* wayland = qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
-    wl_display* display = wayland ? wayland->display() : nullptr;
-#else
-    // Qt 6.4 gives the display only through its private platform interface.
-    auto* display = static_cast<wl_display*>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
-#endif
-    if (!display) return;
+  if (wl_display* display = QtWaylandDisplay()) {
     wayland_ = std::make_unique<Wayland>(this);
     wayland_->registry = wl_display_get_registry(display);
     wl_registry_add_listener(wayland_->registry, &Wayland::kRegistryListener, wayland_.get());

@@ -16,10 +16,10 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QStyleHints>
 #include <QTimer>
 
 #include "form1.h"
+#include "qt_version.h"
 
 namespace calvanir::ui {
 namespace {
@@ -71,16 +71,10 @@ QPalette DarkPalette() {
 }
 
 DesktopColorScheme::DesktopColorScheme(QObject* parent) : QObject(parent) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
   // Follow Qt's platform theme wherever it knows the desktop's scheme (Qt 6.8's GTK theme reads the
   // portal itself), and its changes. The portal, where one answers, still has the last word at
   // start: Qt 6.11's GTK theme reports a light scheme at start where the portal asks for dark.
-  const QStyleHints* hints = QGuiApplication::styleHints();
-  connect(hints, &QStyleHints::colorSchemeChanged, this,
-          [this](Qt::ColorScheme scheme) { FollowDark(scheme == Qt::ColorScheme::Dark); });
-  if (hints->colorScheme() != Qt::ColorScheme::Unknown)
-    FollowDark(hints->colorScheme() == Qt::ColorScheme::Dark);
-#endif
+  FollowQtColorScheme(this, [this](bool dark) { FollowDark(dark); });
   // Without a session bus to find (its address, or systemd's socket), starting Qt's D-Bus
   // machinery would cost the start a thread and most of a megabyte for nothing.
   if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") &&
