@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ namespace calvanir {
 enum class Picker { DTPicker1, DTPicker2, DTPicker3, DTPicker4 };
 enum class TextBox { Text1, Text2, Text3, Text4, Text5 };
 enum class OptionButton { Option1, Option2, Option3, Option4, Option5 };
+
+// The box each unit's count shows in, in the order of kIntervalUnits.
+inline constexpr TextBox kResultBoxes[] = {TextBox::Text1, TextBox::Text2, TextBox::Text3,
+                                           TextBox::Text4};
 
 // Marks an English text that the window shows in the user's language, the text being the key to
 // its translations: lupdate reads the mark as Qt's QT_TRANSLATE_NOOP.
@@ -48,6 +53,9 @@ class Controls {
   virtual std::string Text(TextBox box) const = 0;
   // A write into Text5 runs its change check before it returns, whatever the text.
   virtual void SetText(TextBox box, std::string_view text) = 0;
+  // Writes a count of `unit` into its result box, in English as FormatWhole writes it followed by
+  // the unit's suffix: "-3 day(s).".
+  virtual void ShowResult(IntervalUnit unit, std::int32_t count) = 0;
 
   virtual bool Selected(OptionButton option) const = 0;
   // Selects the option and clears the others of its group.

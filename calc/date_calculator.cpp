@@ -9,9 +9,6 @@
 namespace calvanir {
 namespace {
 
-// The box each unit's count is written into, in the order of kIntervalUnits.
-constexpr TextBox kResultBoxes[] = {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4};
-
 // The shift tool's unit options, in the order its checks run.
 struct UnitOption {
   OptionButton option;
@@ -62,9 +59,7 @@ void DateCalculator::RefreshBaseDate() {
 void DateCalculator::CountInterval() {
   for (const IntervalUnitInfo& unit : kIntervalUnits) {
     module1_.DiffResult = DateDifference(unit.unit, module1_.FirstDate, module1_.LastDate);
-    std::string text{FormatWhole(module1_.DiffResult).view()};
-    text += unit.suffix;
-    controls_.SetText(kResultBoxes[static_cast<int>(unit.unit)], text);
+    controls_.ShowResult(unit.unit, module1_.DiffResult);
   }
 }
 

@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
-#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -63,25 +62,18 @@ QString MessageText(std::string_view message) {
   return QCoreApplication::translate("Message", std::string(message).c_str());
 }
 
-QString ResultText(IntervalUnit unit, std::string_view text) {
-  const QString asWritten = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const std::string_view suffix = InfoOf(unit).suffix;
-  if (!text.ends_with(suffix)) return asWritten;
-  const std::string_view number = text.substr(0, text.size() - suffix.size());
-  std::int64_t count = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), count);
-  if (error != std::errc{} || end != number.data() + number.size()) return asWritten;
-
-  // Qt chooses the form by the count's size, and writes no count that is negative: the count goes
-  // in as the calculation wrote it.
+QString ResultText(IntervalUnit unit, std::int32_t count) {
+  // Qt chooses the plural form by the count's size, and writes no count that is negative: the sign
+  // goes back in front of the count Qt wrote.
+  const std::int64_t size = std::abs(std::int64_t{count});
   const int magnitude =
-      static_cast<int>(std::min<std::int64_t>(std::abs(count), std::numeric_limits<int>::max()));
+      static_cast<int>(std::min<std::int64_t>(size, std::numeric_limits<int>::max()));
   const auto& result = kResults[static_cast<int>(unit)];
   QString translated =
       QCoreApplication::translate("Result", result.source, result.comment, magnitude);
   const QString written = QString::number(magnitude);
   if (const qsizetype at = translated.indexOf(written); count < 0 && at >= 0)
-    translated.replace(at, written.size(), QString::fromUtf8(number.data(), number.size()));
+    translated.replace(at, written.size(), QString::number(count));
   return translated;
 }
 

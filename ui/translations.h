@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string_view>
 
 #include "calendar.h"
@@ -20,8 +21,8 @@ void UseLanguagesOf(const QLocale& locale);
 // A message of the calculation ("Number too big.") in the user's language.
 QString MessageText(std::string_view message);
 
-// A result as the calculation writes it ("-3 day(s)."), in the user's language and in the plural
-// form its count takes there; any other text (the boxes' first "0") as it stands.
-QString ResultText(IntervalUnit unit, std::string_view text);
+// A count of `unit` as a result box shows it ("-3 day(s)." in English), in the user's language and
+// in the plural form the count takes there.
+QString ResultText(IntervalUnit unit, std::int32_t count);
 
 }  // namespace calvanir::ui

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "number_text.h"
+
 namespace calvanir::testing {
 
 Status MemoryControls::SetValue(Picker picker, CalendarDate date) {
@@ -24,6 +26,11 @@ void MemoryControls::SetText(TextBox box, std::string_view text) {
   effects.emplace_back("Text5 changed {");
   text5Changed();
   effects.emplace_back("}");
+}
+
+void MemoryControls::ShowResult(IntervalUnit unit, std::int32_t count) {
+  SetText(kResultBoxes[Index(unit)],
+          std::string{FormatWhole(count)} + std::string{InfoOf(unit).suffix});
 }
 
 void MemoryControls::Select(OptionButton option) {

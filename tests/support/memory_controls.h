@@ -25,6 +25,7 @@ class MemoryControls : public Controls {
   Status SetValue(Picker picker, CalendarDate date) override;
   std::string Text(TextBox box) const override { return texts_[Index(box)]; }
   void SetText(TextBox box, std::string_view text) override;
+  void ShowResult(IntervalUnit unit, std::int32_t count) override;
   bool Selected(OptionButton option) const override { return selected_[Index(option)]; }
   void Select(OptionButton option) override;
   void ShowMessage(std::string_view text) override;
