@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "product.h"
+
 namespace calvanir::ui {
 namespace {
 
@@ -103,7 +105,7 @@ std::optional<std::string> DisplayProblem() {
     tried += (tried.empty() ? "" : " and ") + *problem;
   }
   if (tried.empty()) return std::nullopt;
-  return "Calvanir could not open a window: " + tried + ".";
+  return std::string{kProductName} + " could not open a window: " + tried + ".";
 }
 
 QFont WindowFont() {

@@ -24,6 +24,7 @@
 #include "icon_pixels.h"
 #include "look.h"
 #include "message_box.h"
+#include "product.h"
 #include "status_bar.h"
 #include "translations.h"
 #include "twips.h"
@@ -32,7 +33,6 @@
 namespace calvanir::ui {
 namespace {
 
-constexpr const char* kCaption = "Calvanir  2.0        ";
 constexpr int kClientWidthTwips = 4320;
 constexpr int kClientHeightTwips = 6105;
 
@@ -460,10 +460,11 @@ std::string Form1::Text(TextBox box) const {
 }
 
 void Form1::SetText(TextBox box, std::string_view text) {
-  // The four result boxes in the order of the units they count.
-  texts_[Index(box)]->setText(
-      box == TextBox::Text5 ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-                            : ResultText(static_cast<IntervalUnit>(Index(box)), text));
+  texts_[Index(box)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void Form1::ShowResult(IntervalUnit unit, std::int32_t count) {
+  texts_[Index(kResultBoxes[Index(unit)])]->setText(ResultText(unit, count));
 }
 
 bool Form1::Selected(OptionButton option) const {

@@ -46,6 +46,7 @@ class Form1 : public QWidget, public Controls {
   Status SetValue(Picker picker, CalendarDate date) override;
   std::string Text(TextBox box) const override;
   void SetText(TextBox box, std::string_view text) override;
+  void ShowResult(IntervalUnit unit, std::int32_t count) override;
   bool Selected(OptionButton option) const override;
   void Select(OptionButton option) override;
   void ShowMessage(std::string_view text) override;

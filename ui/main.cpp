@@ -6,6 +6,7 @@
 #include "display.h"
 #include "form1.h"
 #include "look.h"
+#include "product.h"
 #include "translations.h"
 
 int main(int, char** argv) {
@@ -20,9 +21,9 @@ int main(int, char** argv) {
   // The program takes no command line: Qt is given only the program's name.
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  QApplication::setApplicationName(QStringLiteral("Calvanir"));
-  QApplication::setApplicationVersion(QStringLiteral("2.0"));
-  QApplication::setDesktopFileName(QStringLiteral("io.github.calvanir.Calvanir"));
+  QApplication::setApplicationName(QString::fromLatin1(calvanir::ui::kProductName));
+  QApplication::setApplicationVersion(QString::fromLatin1(calvanir::ui::kProductVersion));
+  QApplication::setDesktopFileName(QString::fromLatin1(calvanir::ui::kApplicationId));
   calvanir::ui::UseLanguagesOf(QLocale());
 
   const std::unique_ptr<calvanir::ui::Form1> form = calvanir::ui::NewWindow();

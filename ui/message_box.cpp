@@ -4,11 +4,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "product.h"
+
 namespace calvanir::ui {
 
 void ShowMessageBox(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
-                  QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kProductName), text, QMessageBox::Ok,
+                  parent);
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(QMessageBox::Ok);
   box.setDefaultButton(QMessageBox::Ok);

@@ -9,8 +9,6 @@ class QWidget;
 
 namespace calvanir::ui {
 
-inline constexpr const char* kApplicationTitle = "Calvanir";
-
 // Returns when the user has dismissed the message.
 void ShowMessageBox(QWidget* parent, const QString& text);
 
