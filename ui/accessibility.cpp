@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Our text boxes' interface for screen readers, the roles, and the announcer.
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
@@ -11,6 +12,8 @@
 
 namespace calvanir::ui {
 namespace {
+
+constexpr const char* kRoleProperty = "calvanirAccessibleRole";
 
 // QLineEdit's fixed gap between its frame and its text, in pixels.
 constexpr int kLineEditTextMargin = 2;
@@ -151,11 +154,29 @@ class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterf
 
 }  // namespace
 
-QAccessibleInterface* NewTextBoxAccessible(QLineEdit* box) {
-  return new TextBoxAccessible(box);
+void InstallAccessibleInterfaces() {
+  static const bool installed =
+      (QAccessible::installFactory([](const QString& className, QObject* object) {
+         QAccessibleInterface* found = nullptr;
+         if (!object || !object->isWidgetType()) return found;
+         auto* widget = static_cast<QWidget*>(object);
+         // Asked for each class from the most derived on: the role given wins over the class's.
+         if (const QVariant role = widget->property(kRoleProperty); role.isValid())
+           return found = new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
+         if (className == QLatin1String(QLineEdit::staticMetaObject.className()))
+           found = new TextBoxAccessible(static_cast<QLineEdit*>(widget));
+         return found;
+       }),
+       true);
+  (void)installed;
+}
+
+void GiveAccessibleRole(QWidget* widget, QAccessible::Role role) {
+  widget->setProperty(kRoleProperty, int(role));
 }
 
 Announcer::Announcer(QWidget* statusBar) : QWidget(statusBar) {
+  GiveAccessibleRole(this, QAccessible::Notification);
   setGeometry(0, 0, 0, 0);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   hide();

@@ -11,11 +11,16 @@ class QLineEdit;
 
 namespace calvanir::ui {
 
-// The accessible interface of a single-line text box. Qt 6.4's own one tells a screen reader that
-// no run of text attributes covers the text, and Orca then reads an empty line on focus; and its
-// search for a word or sentence at the end of the text never returns, which freezes the program.
-// Not an editable-text interface: text reaches the boxes only through their key and change guards.
-QAccessibleInterface* NewTextBoxAccessible(QLineEdit* box);
+// Installs, once, the interfaces that follow. Every single-line text box gets one of ours: Qt 6.4's
+// own one tells a screen reader that no run of text attributes covers the text, and Orca then reads
+// an empty line on focus; and its search for a word or sentence at the end of the text never
+// returns, which freezes the program. Not an editable-text interface: text reaches the boxes only
+// through their key and change guards.
+void InstallAccessibleInterfaces();
+
+// Gives `widget` the role a screen reader knows it by, where its class carries none of its own:
+// the window is a window, not a bare widget; the status bar what "read the status bar" finds.
+void GiveAccessibleRole(QWidget* widget, QAccessible::Role role);
 
 // Where a screen reader hears news from the window without the focus moving to it: a notification
 // in the status bar, without size, so that nothing on the screen changes.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The date picker: its sections, stepping, pasting and drop-down calendar.
 #include "date_picker.h"
 
 #include <QApplication>

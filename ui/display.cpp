@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Whether an X server or a Wayland compositor answers, asked without Qt.
 #include "display.h"
 
 #include <sys/socket.h>
@@ -6,10 +7,7 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
-#include <QStringList>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -106,40 +104,6 @@ std::optional<std::string> DisplayProblem() {
   }
   if (tried.empty()) return std::nullopt;
   return std::string{kProductName} + " could not open a window: " + tried + ".";
-}
-
-QFont WindowFont() {
-  // Liberation Sans Narrow, metric-compatible with Arial Narrow, then Arial Narrow itself (asked
-  // second: resolving it through fontconfig's aliases costs start-up a millisecond); else another
-  // narrow or condensed sans face, then a common sans face by name, and only then the general sans
-  // face, which a set-up without aliases may resolve to any face at all (a serif, even).
-  QFont font;
-  font.setFamilies(QStringList{
-      QStringLiteral("Liberation Sans Narrow"),
-      QStringLiteral("Arial Narrow"),
-      QStringLiteral("Nimbus Sans Narrow"),
-      QStringLiteral("DejaVu Sans Condensed"),
-      QStringLiteral("Noto Sans Condensed"),
-      QStringLiteral("Roboto Condensed"),
-      QStringLiteral("Ubuntu Condensed"),
-      QStringLiteral("Liberation Sans"),
-      QStringLiteral("DejaVu Sans"),
-      QStringLiteral("Noto Sans"),
-      QStringLiteral("Nimbus Sans"),
-      QStringLiteral("FreeSans"),
-      QStringLiteral("Sans Serif"),
-  });
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(8.25);
-  return font;
-}
-
-int AfterEventLoop(int status) {
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-    std::fflush(nullptr);
-    std::_Exit(status);
-  }
-  return status;
 }
 
 }  // namespace calvanir::ui

@@ -1,34 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window: the control table, the status bar's panels and the event wiring.
 #include "form1.h"
 
-#include <QAccessibleWidget>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QIcon>
-#include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <algorithm>
 #include <vector>
 
 #include "accessibility.h"
+#include "command_button.h"
 #include "date_picker.h"
-#include "display.h"
 #include "frame.h"
-#include "icon_pixels.h"
-#include "look.h"
+#include "key_down.h"
 #include "message_box.h"
 #include "product.h"
+#include "result_box.h"
 #include "status_bar.h"
+#include "text_fit.h"
 #include "translations.h"
 #include "twips.h"
-#include "virtual_keys.h"
+#include "window_icon.h"
 
 namespace calvanir::ui {
 namespace {
@@ -123,51 +117,6 @@ constexpr StatusPanelRow kStatusPanels[] = {
     {StatusBar::Style::Text, 4000, Qt::AlignHCenter},  // the notice
 };
 
-// A result box: read-only, and showing its text from the first character whenever it is not in
-// use, so that the sign and every digit stay in view where the text is wider than the box (the
-// suffix may be cut). The tooltip holds the whole text.
-class ResultBox : public QLineEdit {
- public:
-  explicit ResultBox(QWidget* parent) : QLineEdit(parent) {
-    setReadOnly(true);
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-      setToolTip(text);
-      setCursorPosition(0);
-    });
-  }
-
- protected:
-  // Tab selects the whole text with the caret, and so the view, at its end: select it from the end
-  // instead.
-  void focusInEvent(QFocusEvent* event) override {
-    QLineEdit::focusInEvent(event);
-    const int length = static_cast<int>(text().size());
-    if (hasSelectedText() && selectedText() == text()) setSelection(length, -length);
-  }
-  // A selection survives a menu or another window, for its Copy; otherwise back to the start.
-  void focusOutEvent(QFocusEvent* event) override {
-    QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-      setCursorPosition(0);
-  }
-};
-
-// Enter presses a focused button as Space does, without making it a default button: Enter anywhere
-// else keeps its own meaning.
-class CommandButton : public QPushButton {
- public:
-  CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
-    setAutoDefault(false);
-  }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) return click();
-    QPushButton::keyPressEvent(event);
-  }
-};
-
 const ControlRow& RowOf(const char* name) {
   const auto row =
       std::find_if(std::begin(kControls), std::end(kControls),
@@ -201,95 +150,10 @@ QWidget* NewControl(const ControlRow& row, QWidget* parent) {
   return nullptr;
 }
 
-// Whether the control shows the whole of its caption, dates or text in its current font.
-bool ShowsWholeText(Kind kind, QWidget* control) {
-  switch (kind) {
-    case Kind::Frame:
-      return static_cast<const Frame*>(control)->CaptionFits();
-    case Kind::Divider:
-      return true;
-    case Kind::Picker:
-      return static_cast<const DatePicker*>(control)->ShowsWidestDateWhole();
-    case Kind::Label:
-      return control->minimumSizeHint().width() <= control->width();
-    case Kind::TextBox:
-    case Kind::ResultBox: {
-      const QSize needed = control->minimumSizeHint();
-      return needed.width() <= control->width() && needed.height() <= control->height();
-    }
-    case Kind::Button:
-    case Kind::Option: {
-      const auto* button = static_cast<const QAbstractButton*>(control);
-      QStyleOptionButton option;
-      option.initFrom(button);
-      option.text = button->text();
-      // A button's caption is centred in its contents; an option's starts after the indicator and
-      // may run on to the option's edge. A text's advance ends in the last glyph's side bearing,
-      // about a pixel of blank, which the edge may cut.
-      if (kind == Kind::Button) {
-        return button->fontMetrics().horizontalAdvance(button->text()) <=
-               button->style()
-                   ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                   .width();
-      }
-      // The options stand one above the other at about their own height: an indicator taller than
-      // the option would overlap the next one.
-      const QRect contents =
-          button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
-      return contents.left() + button->fontMetrics().horizontalAdvance(button->text()) - 1 <=
-                 button->width() &&
-             button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, button) <=
-                 button->height();
-    }
-    case Kind::StatusBar:
-      return static_cast<const StatusBar*>(control)->DateFits();
-  }
-  return true;
-}
-
-// Roles for a screen reader where no stock class carries them: the window is a window, not a bare
-// widget; the status bar what "read the status bar" finds; the divider a separator, not a group.
-// The text boxes get an interface whose text a screen reader can read.
-QAccessibleInterface* AccessibleInterfaceOf(const QString& className, QObject* object) {
-  if (className == QLatin1String(QLineEdit::staticMetaObject.className()))
-    return NewTextBoxAccessible(static_cast<QLineEdit*>(object));
-  const std::pair<const QMetaObject*, QAccessible::Role> roles[] = {
-      {&Form1::staticMetaObject, QAccessible::Window},
-      {&StatusBar::staticMetaObject, QAccessible::StatusBar},
-      {&Divider::staticMetaObject, QAccessible::Separator},
-      {&Announcer::staticMetaObject, QAccessible::Notification}};
-  for (const auto& [metaObject, role] : roles) {
-    if (className == QLatin1String(metaObject->className()) && object->isWidgetType())
-      return new QAccessibleWidget(static_cast<QWidget*>(object), role);
-  }
-  return nullptr;
-}
-
 bool TakesFocus(Kind kind) {
   return kind != Kind::Frame && kind != Kind::Divider && kind != Kind::Label &&
          kind != Kind::StatusBar;
 }
-
-class KeyDownFilter : public QObject {
- public:
-  KeyDownFilter(QObject* parent, std::function<bool(KeyCode)> handler)
-      : QObject(parent), handler_(std::move(handler)) {}
-
-  bool eventFilter(QObject*, QEvent* event) override {
-    // X11 and Wayland report the context-menu key twice: first as a request for the context menu,
-    // then as the key itself. The key is answered like any other; the request is dropped, or its
-    // menu would take the key. A right click still opens the menu, for its Copy.
-    if (event->type() == QEvent::ContextMenu)
-      return static_cast<const QContextMenuEvent&>(*event).reason() != QContextMenuEvent::Mouse;
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (IsFocusKey(key)) return false;
-    return !handler_(VirtualKeyOf(key));
-  }
-
- private:
-  std::function<bool(KeyCode)> handler_;
-};
 
 template <class E>
 std::size_t Index(E e) {
@@ -302,19 +166,17 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       messageSink_(&ShowMessageBox) {
-  static const bool rolesInstalled = (QAccessible::installFactory(&AccessibleInterfaceOf), true);
-  (void)rolesInstalled;
+  InstallAccessibleInterfaces();
+  GiveAccessibleRole(this, QAccessible::Window);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kCaption));
-  setWindowIcon(QPixmap::fromImage(
-      QImage(reinterpret_cast<const uchar*>(kIconPixels), 32, 32, QImage::Format_ARGB32)));
-  SharpenWindowIcon(*this);
+  GiveWindowIcon(*this);
   setFont(WindowFont());
   setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
   BuildControls();
   Wire();
   calculator_.StartUp();
-  FitFont();
+  showsEveryTextWhole_ = FitFont(*this, [this] { return AllShowWhole(); });
   pickers_[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -377,36 +239,10 @@ void Form1::BuildControls() {
   statusBar_ = Find<StatusBar>("StatusBar1");
 }
 
-// The window is laid out for Arial Narrow. Another face may be wider where it is missing: step the
-// size down until every caption, date and text shows whole again, but not below a readable size.
-void Form1::FitFont() {
-  constexpr double kSmallestPointSize = 7;
-  // Narrower than a narrow face is of its regular one (about 82 %): a condensed stand-in for it
-  // must still fit a translation's longest words.
-  constexpr int kNarrowestStretch = 70;
-  QFont fitted = font();
-  while (!(showsEveryTextWhole_ = AllShowWhole()) && fitted.pointSizeF() > kSmallestPointSize) {
-    fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
-    setFont(fitted);
-  }
-  // Where no narrow face is installed, the one that stands in for it, squeezed by Qt, still shows
-  // every text whole at the smallest size.
-  for (int stretch = QFont::Unstretched - 5; !showsEveryTextWhole_ && stretch >= kNarrowestStretch;
-       stretch -= 5) {
-    fitted.setStretch(stretch);
-    setFont(fitted);
-    showsEveryTextWhole_ = AllShowWhole();
-  }
-}
-
 bool Form1::AllShowWhole() const {
   return std::all_of(std::begin(kControls), std::end(kControls), [this](const ControlRow& row) {
-    return ShowsWholeText(row.kind, Find<QWidget>(row.name));
+    return ShowsWholeText(*Find<QWidget>(row.name));
   });
-}
-
-void Form1::OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler) {
-  box->installEventFilter(new KeyDownFilter(box, std::move(handler)));
 }
 
 void Form1::Wire() {

@@ -55,13 +55,9 @@ class Form1 : public QWidget, public Controls {
  private:
   void BuildControls();
   void Wire();
-  void FitFont();
   bool AllShowWhole() const;
   // Has a screen reader speak what a Calculate just showed, unless it ended in a message.
   void SpeakResult(const QString& result);
-  // Runs `handler` with the virtual-key code of every key pressed in `box`; the key reaches the box
-  // only when the handler says so. Tab and Shift+Tab are left to move the focus.
-  void OnKeyDown(QLineEdit* box, std::function<bool(KeyCode)> handler);
 
   template <class T>
   T* Find(const char* name) const;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The captioned frames and the divider, drawn as etched lines.
 #include "frame.h"
 
 #include <qdrawutil.h>
 #include <QPainter>
+
+#include "accessibility.h"
 
 namespace calvanir::ui {
 namespace {
@@ -35,6 +38,10 @@ void Frame::paintEvent(QPaintEvent*) {
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
+}
+
+Divider::Divider(QWidget* parent) : QWidget(parent) {
+  GiveAccessibleRole(this, QAccessible::Separator);
 }
 
 void Divider::paintEvent(QPaintEvent*) {

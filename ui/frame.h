@@ -30,7 +30,7 @@ class Divider : public QWidget {
   Q_OBJECT
 
  public:
-  using QWidget::QWidget;
+  explicit Divider(QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The lock keys read from the X server's XKB state or from a Wayland keyboard of our own.
 #include "lock_keys.h"
 
 #include <sys/mman.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program: the display checked, Qt started in the user's language, the window shown.
 #include <QApplication>
 #include <QLoggingCategory>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "look.h"
 #include "product.h"
 #include "translations.h"
+#include "wayland_exit.h"
 
 int main(int, char** argv) {
   // Qt aborts where it finds no display; say instead, in one sentence, what was tried.

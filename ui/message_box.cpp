@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The message box, with the keys that press its one button.
 #include "message_box.h"
 
 #include <QMessageBox>

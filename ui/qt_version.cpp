@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Each difference between the Qt versions, answered once.
 #include "qt_version.h"
 
 #include <QAccessible>

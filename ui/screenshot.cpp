@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "color_scheme.h"
 #include "form1.h"
 #include "look.h"
 #include "translations.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The status bar: its panels, the date kept current and the lock keys shown.
 #include "status_bar.h"
 
 #include <QCoreApplication>
@@ -78,6 +79,7 @@ StatusBar::StatusBar(QWidget* parent)
       lockKeys_(new LockKeys(this)),
       announcer_(new Announcer(this)),
       dateTimer_(new QTimer(this)) {
+  GiveAccessibleRole(this, QAccessible::StatusBar);
   panels_.push_back({NewPanel(this), Style::Text, 0});
   connect(lockKeys_, &LockKeys::changed, this, &StatusBar::Refresh);
   dateTimer_->setObjectName(QStringLiteral("dateCheck"));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The translators installed for the user's languages, and the results in their plural forms.
 #include "translations.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Qt's keys as virtual-key codes.
 #include "virtual_keys.h"
 
 #include <QKeyEvent>

@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include "accessibility.h"
+#include "color_scheme.h"
 #include "date_picker.h"
 #include "form1.h"
 #include "frame.h"

@@ -11,9 +11,9 @@
 #include <QtTest>
 
 #include "date_picker.h"
-#include "display.h"
 #include "form1.h"
 #include "status_bar.h"
+#include "wayland_exit.h"
 #include "xcb_xkb.h"
 
 class X11Test : public QObject {
