@@ -19,9 +19,12 @@ deps:
 deps-package:
 	@scripts/install-deps.sh package
 
-build: deps-run
-	cmake --preset default
-	$(CMAKE_BUILD) default -j $(JOBS)
+# A preset's tree configured and built; CMAKE_ARGS go to its configuration.
+build-%: deps-run
+	cmake --preset $* $(CMAKE_ARGS)
+	$(CMAKE_BUILD) $* -j $(JOBS)
+
+build: build-default
 
 # The program itself says which display it could not reach.
 run: build
@@ -39,10 +42,6 @@ screenshots: deps build
 # The formatting, the fuzzer for a bounded time, then the whole suite twice: normally and under
 # AddressSanitizer + UndefinedBehaviorSanitizer.
 test: deps format fuzz test-normal test-sanitize
-
-build-%:
-	cmake --preset $*
-	$(CMAKE_BUILD) $* -j $(JOBS)
 
 test-normal: build-default
 	ctest --preset default -j $(JOBS)
@@ -70,16 +69,12 @@ translations: build
 # The user-action fuzzer for a bounded time, from the seed corpus in the repository; what it finds
 # new stays in build/fuzz/corpus.
 FUZZ_SECONDS ?= 60
-fuzz: deps
-	cmake --preset fuzz
-	$(CMAKE_BUILD) fuzz -j $(JOBS)
+fuzz: deps build-fuzz
 	mkdir -p build/fuzz/corpus
 	build/fuzz/tests/fuzz/user_actions_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  build/fuzz/corpus tests/fuzz/corpus
 
-bench: deps
-	cmake --preset release
-	$(CMAKE_BUILD) release -j $(JOBS)
+bench: deps build-release
 	build/release/bench/calendar_bench --benchmark_min_time=0.5
 	QT_QPA_PLATFORM=offscreen build/release/bench/ui_bench
 	build/release/bench/startup_bench build/release/bench/calvanir_startup_probe build/release/bench/bare_window
@@ -104,9 +99,8 @@ tidy: deps build-default
 # Installs under PREFIX (default /usr/local): the program, its manual page, desktop entry, icons and
 # metadata.
 PREFIX ?= /usr/local
-install: deps-run
-	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	$(CMAKE_BUILD) release -j $(JOBS)
+install: CMAKE_ARGS = -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+install: build-release
 	cmake --install build/release --strip
 
 # The source and binary packages of HEAD, built, checked with lintian and tested with autopkgtest

@@ -4,29 +4,33 @@
 # decided. A clean-up that cannot finish says so on standard error and the status stays.
 #
 #   at_exit COMMAND [ARGUMENTS...]   run at exit
+#   scratch NAME                     a new folder, removed at exit, its path in the variable NAME
 #   ended PID...                     whether they have all ended within 5 s
 #   stop PID...                      end processes that this script started, and their children
 #                                    (a wrapper's, such as faketime's): TERM, then KILL
+source "$(dirname "${BASH_SOURCE[0]}")/wait.sh"
 
 cleanups=()
 at_exit() { cleanups=("$(printf '%q ' "$@")" "${cleanups[@]}"); }
+
+scratch() {
+  printf -v "$1" %s "$(mktemp -d)"
+  at_exit rm -rf "${!1}"
+}
 
 descendants() {
   local child
   for child in $(pgrep -P "$1"); do echo "$child" && descendants "$child"; done
 }
 
-# Whether every process PID... has ended within 5 s; those left are in $left.
-ended() {
+# Whether every process PID... has ended; those left are in $left.
+all_ended() {
   local pid
-  for _ in $(seq 50); do
-    left=()
-    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && left+=("$pid"); done
-    [ ${#left[@]} -eq 0 ] && return 0
-    sleep 0.1
-  done
-  return 1
+  left=()
+  for pid in "$@"; do kill -0 "$pid" 2>/dev/null && left+=("$pid"); done
+  [ ${#left[@]} -eq 0 ]
 }
+ended() { wait_until 5 all_ended "$@"; }
 
 stop() {
   local pid left=()

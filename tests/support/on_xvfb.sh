@@ -11,8 +11,7 @@
 #   on_xvfb.sh COMMAND [ARGUMENTS...]
 set -euo pipefail
 source "$(dirname "$0")/cleanup.sh"
-work=$(mktemp -d)
-at_exit rm -rf "$work"
+scratch work
 mkfifo "$work/display"
 Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!

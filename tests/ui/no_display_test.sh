@@ -3,12 +3,11 @@
 # Where no display can be reached, the program says in one sentence what it tried and exits with
 # status 1, before Qt gets to abort.
 #
-#   no_display_test.sh CALVANIR
+#   no_display_test.sh CALVANIR NAME   NAME: the program's name, which the sentence opens with
 set -uo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
-program=$1
-runtime=$(mktemp -d)
-at_exit rm -rf "$runtime"
+program=$1 name=$2
+scratch runtime
 
 # A display number no X server listens on.
 n=59
@@ -16,7 +15,7 @@ while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); d
 
 failures=0
 expect() {  # the sentence, then the environment the program runs in
-  local sentence="Calvanir could not open a window: $1." output status
+  local sentence="$name could not open a window: $1." output status
   shift
   output=$(env -i PATH="$PATH" "$@" "$program" 2>&1)
   status=$?

@@ -3,31 +3,28 @@
 # What Orca says of the window, from its debug log, whose lines "SPEECH OUTPUT: '...'" are what a
 # user hears: the results after each Calculate, a box's value on focus, a date's weekday. The window
 # runs in en_US on 2003-03-14, a Friday; with de, Orca and the window in German, where what is
-# heard of the window's own is checked: the results and the weekdays. Orca gets a private X server and session bus, braille off,
+# heard of the window's own is checked: the results and the weekdays. Run on an X server and a
+# session bus of its own (on_xvfb.sh, dbus-run-session), Orca gets a home of its own, braille off,
 # and a private speech-dispatcher whose espeak-ng output goes to libao's null driver: without a
 # sound device speech-dispatcher stops answering after a few phrases, and Orca then hangs.
 # Usage: orca_test.sh CALVANIR [de]
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
 source "$(dirname "$0")/../support/faked_time.sh"
-if [ "${1:-}" != --inside ]; then
-  work=$(mktemp -d)
-  at_exit rm -rf "$work"
-  export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-  mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca"
-  echo default_driver=null >"$HOME/.libao"
-  printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
-    'DefaultModule espeak-ng' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
-  echo '{"general": {"enableBraille": false, "enableSound": false, "firstStart": false},
-    "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {},
-    "keybindings": {}}' >"$XDG_DATA_HOME/orca/user-settings.conf"
-  status=0
-  "$(dirname "$0")/../support/on_xvfb.sh" dbus-run-session -- "$0" --inside "$1" "$work" "${2:-en}" || status=$?
-  exit "$status"
-fi
+scratch work
+export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca"
+# What the bus starts (the accessibility bus) lives in that home too.
+dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_DATA_HOME
+echo default_driver=null >"$HOME/.libao"
+printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
+  'DefaultModule espeak-ng' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+echo '{"general": {"enableBraille": false, "enableSound": false, "firstStart": false},
+  "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {},
+  "keybindings": {}}' >"$XDG_DATA_HOME/orca/user-settings.conf"
 
-log=$3/orca.log failures=0 mark=0
-if [ "$4" = de ]; then
+log=$work/orca.log failures=0 mark=0
+if [ "${2:-en}" = de ]; then
   export LANGUAGE=de LANG=de_DE.UTF-8  # Orca's own words in German as well
   program_locale=de_DE.UTF-8
   on=("Bildschirmleser an.") first=() friday=("Freitag, 14. März 2003.")
@@ -42,7 +39,7 @@ else
 fi
 touch "$log"
 # Never with --replace, which ends every Orca of this user on the machine.
-/usr/bin/python3 "$(dirname "$0")/orca_line_buffered.py" --debug-file "$log" >"$3/orca.out" 2>&1 &
+/usr/bin/python3 "$(dirname "$0")/orca_line_buffered.py" --debug-file "$log" >"$work/orca.out" 2>&1 &
 orca=$!
 # The speech-dispatcher that Orca started, once Orca has ended.
 stop_speech_dispatcher() { stop $(pgrep -f -- "--socket-path $XDG_RUNTIME_DIR/"); }
@@ -69,25 +66,22 @@ keys() {
   done
 }
 focus_moved() {
-  for _ in $(seq 100); do
-    logged -E 'EVENT MANAGER: object:state-changed:focused for .* \(1, ' && return 0
-    sleep 0.1
-  done
+  wait_until 10 logged -E 'EVENT MANAGER: object:state-changed:focused for .* \(1, ' && return 0
   echo "FAIL: after a Tab, the window did not tell Orca of a control that gained the focus" >&2
   failures=$((failures + 1))
 }
 # What Orca must say, in one of the forms given: Orca 48 orders a control's name, role and value
 # otherwise than Orca 43. Later Orcas drop one full stop or another at the end, which no one hears.
+heard() {
+  local said
+  for said; do
+    logged -F "SPEECH OUTPUT: '$said'" || logged -F "SPEECH OUTPUT: '${said%.}'" && return 0
+  done
+  return 1
+}
 expect() {
   [ $# -gt 0 ] || return 0
-  local said
-  for _ in $(seq 100); do
-    for said in "$@"; do
-      logged -F "SPEECH OUTPUT: '$said'" && return 0
-      logged -F "SPEECH OUTPUT: '${said%.}'" && return 0
-    done
-    sleep 0.1
-  done
+  wait_until 10 heard "$@" && return 0
   echo "FAIL: Orca did not say '$1'. It said:" >&2
   tail -n +"$((mark + 1))" "$log" | sed -n 's/^.*SPEECH OUTPUT: /  /p' >&2
   failures=$((failures + 1))
@@ -95,10 +89,10 @@ expect() {
 
 act true
 expect "${on[@]}"
-[ "$failures" -eq 0 ] || { cat "$3/orca.out" >&2; exit 1; }
-(export LC_ALL=$program_locale LANG=$program_locale && faked_time "@2003-03-14 12:00:00" "$2") &
+[ "$failures" -eq 0 ] || { cat "$work/orca.out" >&2; exit 1; }
+LC_ALL=$program_locale LANG=$program_locale faked_time "@2003-03-14 12:00:00" exec "$1" &
 at_exit stop $!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Calvanir  2\.0")
+window=$(window_of $!) || { echo "FAIL: no window within 20 s of its start" >&2; exit 1; }
 act xdotool windowfocus --sync "$window"
 expect "${first[@]}"
 expect "${friday[@]}"

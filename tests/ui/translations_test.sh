@@ -14,8 +14,7 @@ while [ "$1" != -- ]; do options+=("$1") && shift; done
 shift
 while [ "$1" != -- ]; do translations+=("$1") && shift; done
 shift
-copies=$(mktemp -d)
-at_exit rm -rf "$copies"
+scratch copies
 cp "${translations[@]}" "$copies"
 report=$("$lupdate" "${options[@]}" "$@" -ts "$copies"/*.ts 2>&1)
 verdict=0

@@ -5,8 +5,7 @@
 # Usage: wayland_test.sh TEST_PROGRAM [ARGUMENTS...]
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
-work=$(mktemp -d)
-at_exit rm -rf "$work"
+scratch work
 chmod 755 "$work"
 mkdir -m 700 "$work/run"
 as_user=()
@@ -15,11 +14,11 @@ as_user=()
   WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c /dev/null >"$work/sway.log" 2>&1 &
 sway=$!
 at_exit stop "$sway"
-for _ in $(seq 100); do
+listening() {
   socket=$(find "$work/run" -maxdepth 1 -name 'wayland-[0-9]' -print -quit)
-  [ -n "$socket" ] || ! kill -0 "$sway" 2>/dev/null && break
-  sleep 0.1
-done
+  [ -n "$socket" ] || ! kill -0 "$sway" 2>/dev/null
+}
+wait_until 10 listening || true
 [ -n "${socket:-}" ] || { echo "SKIP: sway could not start:" >&2; cat "$work/sway.log" >&2; exit 77; }
 SWAYSOCK=$(find "$work/run" -maxdepth 1 -name 'sway-ipc.*.sock' -print -quit) \
   WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"

@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Reads a running program from outside, over AT-SPI as a screen reader does: waits until one of
-# its objects bears each NAME in turn, then exits 0; after 20 s without one, says what names the
-# program does show and exits 1.
+# Reads a running program, process PID, from outside, over AT-SPI as a screen reader does: waits
+# until one of its objects bears each NAME in turn, then exits 0; after 20 s without one, says what
+# names the program does show and exits 1.
 #
-#   accessible_names.py APPLICATION NAME...
+#   accessible_names.py PID NAME...
 import sys, time
 import pyatspi
 
@@ -14,17 +14,17 @@ def names(node, depth=0):
     for child in node:
         yield from names(child, depth + 1)
 
-def shown(application):
+def shown(pid):
     found = set()
     for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == application:
-            try:
+        try:
+            if app is not None and app.get_process_id() == pid:
                 found.update(names(app))
-            except Exception:  # the tree changed while it was read: read it again next time
-                pass
+        except Exception:  # gone, or the tree changed while it was read: read it again next time
+            pass
     return found
 
-application, wanted = sys.argv[1], sys.argv[2:]
+application, wanted = int(sys.argv[1]), sys.argv[2:]
 for name in wanted:
     deadline = time.monotonic() + 20
     while name not in (seen := shown(application)):

@@ -1,0 +1,15 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The built program as a user starts it, on the display and session bus it is given, read from
+# outside over AT-SPI as a screen reader reads it. Sourced by the tests of the program, after
+# cleanup.sh.
+#
+#   start COMMAND [ARGUMENTS...]   runs COMMAND, the program or what starts it with exec, in the
+#                                  background in en_US with accessibility on; its process in
+#                                  $program, stopped at exit
+#   names NAME...                  whether the program shows each NAME in turn within 20 s
+start() {
+  LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" &
+  program=$!
+  at_exit stop "$program"
+}
+names() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_names.py" "$program" "$@"; }
