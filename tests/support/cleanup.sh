@@ -1,14 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The test scripts' clean-up, sourced by each: what at_exit registers runs when the script exits,
-# the last registered first, and none of it changes the exit status, which is what the checks
-# decided. A clean-up that cannot finish says so on standard error and the status stays.
+# The test scripts' clean-up and waits, sourced by each: what at_exit registers runs when the
+# script exits, the last registered first, and none of it changes the exit status, which is what the
+# checks decided. A clean-up that cannot finish says so on standard error and the status stays.
+# Every wait is for a condition, tried every tenth of a second, and bounded.
 #
 #   at_exit COMMAND [ARGUMENTS...]   run at exit
 #   scratch NAME                     a new folder, removed at exit, its path in the variable NAME
+#   wait_until SECONDS COMMAND...    whether COMMAND succeeds within SECONDS
 #   ended PID...                     whether they have all ended within 5 s
 #   stop PID...                      end processes that this script started, and their children
 #                                    (a wrapper's, such as faketime's): TERM, then KILL
-source "$(dirname "${BASH_SOURCE[0]}")/wait.sh"
 
 cleanups=()
 at_exit() { cleanups=("$(printf '%q ' "$@")" "${cleanups[@]}"); }
@@ -21,6 +22,14 @@ scratch() {
 descendants() {
   local child
   for child in $(pgrep -P "$1"); do echo "$child" && descendants "$child"; done
+}
+
+wait_until() {
+  for _ in $(seq $(($1 * 10))); do
+    "${@:2}" && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # Whether every process PID... has ended; those left are in $left.

@@ -7,6 +7,7 @@
 #   closed_on_wayland_test.sh CALVANIR
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
+source "$(dirname "$0")/../support/program.sh"
 scratch work
 for _ in $(seq 20); do
   env -u DBUS_SESSION_BUS_ADDRESS "$1" 2>"$work/said" &

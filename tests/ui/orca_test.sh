@@ -10,6 +10,7 @@
 # Usage: orca_test.sh CALVANIR [de]
 set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
+source "$(dirname "$0")/../support/program.sh"
 source "$(dirname "$0")/../support/faked_time.sh"
 scratch work
 export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
