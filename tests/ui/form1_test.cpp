@@ -935,8 +935,8 @@ class Form1Test : public QObject {
   }
 
   // The measure the font is fitted by, on each kind of control: one too small for its text is
-  // refused, whether no wider than the text, with a font whose lines leave its field no pixel above
-  // and below, or lower than an option's indicator.
+  // refused, whether half as wide as the text, with a font whose lines leave its field no pixel
+  // above and below, or lower than an option's indicator.
   void wholeTextCheckRefusesWhatIsCut_data() {
     // A row's name is the control's, and after it any other cut than "narrow".
     DataTable<QString>({"cut"}, {{"Label1", "narrow"},
@@ -963,7 +963,7 @@ class Form1Test : public QObject {
       c->resize(1000, c->height());
     } else {
       const QString text = c->property(qobject_cast<Frame*>(c) ? "title" : "text").toString();
-      c->resize(c->fontMetrics().horizontalAdvance(text), c->height());
+      c->resize(c->fontMetrics().horizontalAdvance(text) / 2, c->height());
     }
     QVERIFY(!ShowsWholeText(*c));
   }
