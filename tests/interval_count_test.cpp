@@ -43,7 +43,7 @@ TEST_P(IntervalCount, WritesFourResultTexts) {
   calculator.CountInterval();
   std::string results;
   for (const TextBox box : kResultBoxes)
-    results += (results.empty() ? "" : " ") + controls.Text(box);
+    results.append(results.empty() ? "" : " ").append(controls.Text(box));
   EXPECT_EQ(results, c.results);
   EXPECT_EQ(calculator.Values().DiffResult, DateDifference(IntervalUnit::Years, c.first, c.last));
   EXPECT_EQ(controls.Text(TextBox::Text5), "0");
