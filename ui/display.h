@@ -13,4 +13,5 @@ namespace calvanir::ui {
 // Empty when one of them can be reached, or when a platform other than X11 and Wayland is chosen
 // (offscreen, for tests and screenshots), which Qt is left to judge.
 std::optional<std::string> DisplayProblem();
+
 }  // namespace calvanir::ui
