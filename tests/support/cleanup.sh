@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The test scripts' clean-up and waits, sourced by each: what at_exit registers runs when the
-# script exits, the last registered first, and none of it changes the exit status, which is what the
-# checks decided. A clean-up that cannot finish says so on standard error and the status stays.
-# Every wait is for a condition, tried every tenth of a second, and bounded.
+# The test scripts' clean-up, sourced by each: what at_exit registers runs when the script exits,
+# the last registered first, and none of it changes the exit status, which is what the checks
+# decided. A clean-up that cannot finish says so on standard error and the status stays. Every wait
+# is for a condition, tried every tenth of a second, and bounded.
 #
 #   at_exit COMMAND [ARGUMENTS...]   run at exit
 #   scratch NAME                     a new folder, removed at exit, its path in the variable NAME

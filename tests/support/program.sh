@@ -3,12 +3,10 @@
 # outside over AT-SPI as a screen reader reads it. Sourced by the tests of the program, after
 # cleanup.sh.
 #
-#   start COMMAND [ARGUMENTS...]   runs COMMAND, the program or what starts it with exec, in the
-#                                  background in en_US with accessibility on; its process in
-#                                  $program, stopped at exit
-#   names NAME...                  whether the program shows each NAME in turn within 20 s
-#   window_of PID                  whether process PID shows a window within 20 s; on X11 its
-#                                  window's id is printed
+#   start COMMAND...   runs COMMAND, the program or what execs it, in the background in en_US with
+#                      accessibility on; its process in $program, stopped at exit
+#   names NAME...      whether the program shows each NAME in turn within 20 s
+#   window_of PID      whether process PID shows a window within 20 s; on X11 its id is printed
 start() {
   LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" &
   program=$!

@@ -255,37 +255,48 @@ class Form1Test : public QObject {
 
   // What a screen reader finds: each control's role and name, and the group it lies in.
   void accessibilityTree_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("group");  // empty: on the window itself
     const QString count = "Count The Interval Between Two Dates",
                   shift = "Add/Subtract An Interval";
-    // A row's name is the control's; the group empty where it lies on the window itself.
-    DataTable<int, QString, QString>(
-        {"role", "name", "group"},
-        {{"DTPicker1", QAccessible::SpinBox, "First Date", count},
-         {"DTPicker2", QAccessible::SpinBox, "Last Date", count},
-         {"Text1", QAccessible::EditableText, "Days result", "Results"},
-         {"Text2", QAccessible::EditableText, "Weeks result", "Results"},
-         {"Text3", QAccessible::EditableText, "Months result", "Results"},
-         {"Text4", QAccessible::EditableText, "Years result", "Results"},
-         {"Command1", QAccessible::Button, "Calculate the interval", "Results"},
-         {"Frame8", QAccessible::Separator, "", ""},
-         {"DTPicker3", QAccessible::SpinBox, "Base Date", shift},
-         {"Text5", QAccessible::EditableText, "Interval", shift},
-         {"DTPicker4", QAccessible::SpinBox, "Resulting Date", "Resulting Date"},
-         {"Command2", QAccessible::Button, "Calculate the resulting date", "Resulting Date"},
-         {"Option1", QAccessible::RadioButton, "Days", "Interval Type"},
-         {"Option3", QAccessible::RadioButton, "Months", "Interval Type"},
-         {"Option5", QAccessible::RadioButton, "Subtract", "Operation"},
-         {"StatusBar1", QAccessible::StatusBar, "Status", ""}});
+    const struct {
+      const char* control;
+      QAccessible::Role role;
+      const char* name;
+      QString group;
+    } rows[] = {
+        {"DTPicker1", QAccessible::SpinBox, "First Date", count},
+        {"DTPicker2", QAccessible::SpinBox, "Last Date", count},
+        {"Text1", QAccessible::EditableText, "Days result", "Results"},
+        {"Text2", QAccessible::EditableText, "Weeks result", "Results"},
+        {"Text3", QAccessible::EditableText, "Months result", "Results"},
+        {"Text4", QAccessible::EditableText, "Years result", "Results"},
+        {"Command1", QAccessible::Button, "Calculate the interval", "Results"},
+        {"Frame8", QAccessible::Separator, "", ""},
+        {"DTPicker3", QAccessible::SpinBox, "Base Date", shift},
+        {"Text5", QAccessible::EditableText, "Interval", shift},
+        {"DTPicker4", QAccessible::SpinBox, "Resulting Date", "Resulting Date"},
+        {"Command2", QAccessible::Button, "Calculate the resulting date", "Resulting Date"},
+        {"Option1", QAccessible::RadioButton, "Days", "Interval Type"},
+        {"Option3", QAccessible::RadioButton, "Months", "Interval Type"},
+        {"Option5", QAccessible::RadioButton, "Subtract", "Operation"},
+        {"StatusBar1", QAccessible::StatusBar, "Status", ""},
+    };
+    for (const auto& row : rows)
+      QTest::newRow(row.control) << row.control << int(row.role) << row.name << row.group;
   }
   void accessibilityTree() {
-    const char* control = QTest::currentDataTag();
+    QFETCH(QString, control);
     QFETCH(int, role);
     QFETCH(QString, name);
     QFETCH(QString, group);
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), kTitle);
-    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(Control(control));
+    QAccessibleInterface* found =
+        QAccessible::queryAccessibleInterface(Control(qPrintable(control)));
     QCOMPARE(int(found->role()), role);
     QCOMPARE(found->text(QAccessible::Name), name);
     QAccessibleInterface* parent = found->parent();
@@ -340,11 +351,13 @@ class Form1Test : public QObject {
   }
 
   void resultBoxKeys_data() {
-    DataTable<QString, int>({"box", "key"}, {{"letter in Text1", "Text1", Qt::Key_A},
-                                             {"digit in Text2", "Text2", Qt::Key_5},
-                                             {"Shift in Text3", "Text3", Qt::Key_Shift},
-                                             {"Enter in Text4", "Text4", Qt::Key_Return},
-                                             {"arrow in Text1", "Text1", Qt::Key_Left}});
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::newRow("letter in Text1") << "Text1" << int(Qt::Key_A);
+    QTest::newRow("digit in Text2") << "Text2" << int(Qt::Key_5);
+    QTest::newRow("Shift in Text3") << "Text3" << int(Qt::Key_Shift);
+    QTest::newRow("Enter in Text4") << "Text4" << int(Qt::Key_Return);
+    QTest::newRow("arrow in Text1") << "Text1" << int(Qt::Key_Left);
   }
   void resultBoxKeys() {
     QFETCH(QString, box);
@@ -577,10 +590,7 @@ class Form1Test : public QObject {
          {"wide separators: just before the day", "C|M'   'd", {"<d25"}, QDate(2003, 3, 25)},
          {"into an inactive window: year", "en_US", {"~y1987"}, QDate(1987, 3, 14)},
          // Where Qt's focus would select the last section in place of the first one clicked.
-         {"right to left, into an inactive window: its first section",
-          "he_IL",
-          {"~d25"},
-          QDate(2003, 3, 25)}});
+         {"right to left, inactive window: first section", "he_IL", {"~d25"}, QDate(2003, 3, 25)}});
   }
   void clickSelectsTheSectionUnderThePointer() {
     QFETCH(QString, locale);
@@ -645,14 +655,17 @@ class Form1Test : public QObject {
   }
 
   void enterPressesOnlyAFocusedCalculate_data() {
-    // text1: the days result afterwards.
-    DataTable<QString, int, int, QString, QDate>(
-        {"focus", "key", "modifiers", "text1", "resulting"},
-        {{"Return on the upper Calculate", "Command1", Qt::Key_Return, 0, "365 day(s).",
-          QDate(2003, 3, 12)},
-         {"keypad Enter on the lower Calculate", "Command2", Qt::Key_Enter, Qt::KeypadModifier, "0",
-          QDate(2003, 3, 16)},
-         {"Return in a picker", "DTPicker1", Qt::Key_Return, 0, "0", QDate(2003, 3, 12)}});
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text1");  // the days result afterwards
+    QTest::addColumn<QDate>("resulting");
+    QTest::newRow("Return on the upper Calculate")
+        << "Command1" << int(Qt::Key_Return) << 0 << "365 day(s)." << QDate(2003, 3, 12);
+    QTest::newRow("keypad Enter on the lower Calculate")
+        << "Command2" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "0" << QDate(2003, 3, 16);
+    QTest::newRow("Return in a picker")
+        << "DTPicker1" << int(Qt::Key_Return) << 0 << "0" << QDate(2003, 3, 12);
   }
   void enterPressesOnlyAFocusedCalculate() {
     QFETCH(QString, focus);
@@ -867,18 +880,23 @@ class Form1Test : public QObject {
   }
 
   void dateLookedAtWhenTheNextDateBegins_data() {
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<qint64>("wait");  // milliseconds
     const auto at = [](const char* zone, QDate date, QTime time) {
       return QDateTime(date, time, QTimeZone(zone));
     };
-    // wait: milliseconds. The clock jumps from 00:00 to 01:00 on the next day in the first three.
-    DataTable<QDateTime, qint64>(
-        {"now", "wait"},
-        {{"Cairo, 2024-04-26", at("Africa/Cairo", {2024, 4, 25}, {23, 59, 30}), 30'000},
-         {"Santiago, 2024-09-08", at("America/Santiago", {2024, 9, 7}, {23, 59, 30}), 30'000},
-         {"Havana, 2024-03-10", at("America/Havana", {2024, 3, 9}, {23, 59, 55}), 5'000},
-         {"ordinary midnight", at("UTC", {2024, 3, 9}, {23, 59, 45}), 15'000},
-         {"a minute at most", at("Africa/Cairo", {2024, 4, 25}, {12, 0}), 60'000},
-         {"a second at least", at("UTC", {2024, 3, 9}, {23, 59, 59, 800}), 1'000}});
+    // The clock jumps from 00:00 to 01:00 on the next day in these three.
+    QTest::newRow("Cairo, 2024-04-26")
+        << at("Africa/Cairo", {2024, 4, 25}, {23, 59, 30}) << qint64{30'000};
+    QTest::newRow("Santiago, 2024-09-08")
+        << at("America/Santiago", {2024, 9, 7}, {23, 59, 30}) << qint64{30'000};
+    QTest::newRow("Havana, 2024-03-10")
+        << at("America/Havana", {2024, 3, 9}, {23, 59, 55}) << qint64{5'000};
+    QTest::newRow("ordinary midnight") << at("UTC", {2024, 3, 9}, {23, 59, 45}) << qint64{15'000};
+    QTest::newRow("a minute at most")
+        << at("Africa/Cairo", {2024, 4, 25}, {12, 0}) << qint64{60'000};
+    QTest::newRow("a second at least")
+        << at("UTC", {2024, 3, 9}, {23, 59, 59, 800}) << qint64{1'000};
   }
   void dateLookedAtWhenTheNextDateBegins() {
     QFETCH(QDateTime, now);
@@ -1062,8 +1080,10 @@ class Form1Test : public QObject {
   }
 
   void messageBox_data() {
-    DataTable<int>(
-        {"key"}, {{"Enter", Qt::Key_Return}, {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}});
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
   }
   void messageBox() {
     QFETCH(int, key);

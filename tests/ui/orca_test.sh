@@ -12,17 +12,20 @@ set -euo pipefail
 source "$(dirname "$0")/../support/cleanup.sh"
 source "$(dirname "$0")/../support/program.sh"
 source "$(dirname "$0")/../support/faked_time.sh"
-scratch work
-export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca"
-# What the bus starts (the accessibility bus) lives in that home too.
-dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_DATA_HOME
-echo default_driver=null >"$HOME/.libao"
-printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
-  'DefaultModule espeak-ng' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
-echo '{"general": {"enableBraille": false, "enableSound": false, "firstStart": false},
-  "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {},
-  "keybindings": {}}' >"$XDG_DATA_HOME/orca/user-settings.conf"
+# A home of Orca's own, where the bus starts what it starts (the accessibility bus) too.
+set_up_home() {
+  scratch work
+  export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca"
+  dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_DATA_HOME
+  echo default_driver=null >"$HOME/.libao"
+  printf '%s\n' 'AudioOutputMethod "libao"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
+    'DefaultModule espeak-ng' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+  echo '{"general": {"enableBraille": false, "enableSound": false, "firstStart": false},
+    "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {},
+    "keybindings": {}}' >"$XDG_DATA_HOME/orca/user-settings.conf"
+}
+set_up_home
 
 log=$work/orca.log failures=0 mark=0
 if [ "${2:-en}" = de ]; then

@@ -5,7 +5,6 @@
 #include <QtTest>
 #include <vector>
 
-#include "data_table.h"
 #include "date_picker.h"
 #include "virtual_keys.h"
 
@@ -16,39 +15,42 @@ class VirtualKeysTest : public QObject {
 
  private slots:
   void codes_data() {
-    DataTable<int, int, int>(
-        {"key", "modifiers", "code"},
-        {{"main-row 0", Qt::Key_0, 0, 48},
-         {"main-row 9", Qt::Key_9, 0, 57},
-         {"shifted 1 is still the 1 key", Qt::Key_Exclam, Qt::ShiftModifier, 49},
-         {"shifted 0", Qt::Key_ParenRight, Qt::ShiftModifier, 48},
-         {"keypad 0", Qt::Key_0, Qt::KeypadModifier, 96},
-         {"keypad 9", Qt::Key_9, Qt::KeypadModifier, 105},
-         {"Backspace", Qt::Key_Backspace, 0, 8},
-         {"Delete", Qt::Key_Delete, 0, 46},
-         {"keypad Delete", Qt::Key_Delete, Qt::KeypadModifier, 46},
-         {"Shift", Qt::Key_Shift, Qt::ShiftModifier, 16},
-         {"Control", Qt::Key_Control, Qt::ControlModifier, 17},
-         {"Alt", Qt::Key_Alt, Qt::AltModifier, 18},
-         {"AltGr", Qt::Key_AltGr, 0, 18},
-         {"letter a", Qt::Key_A, 0, 65},
-         {"letter z", Qt::Key_Z, 0, 90},
-         {"Help", Qt::Key_Help, 0, 47},
-         {"Enter", Qt::Key_Return, 0, 13},
-         {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, 13},
-         {"Left", Qt::Key_Left, 0, 37},
-         {"keypad Home", Qt::Key_Home, Qt::KeypadModifier, 36},
-         {"full stop", Qt::Key_Period, 0, 190},
-         {"keypad decimal", Qt::Key_Period, Qt::KeypadModifier, 110},
-         {"keypad decimal comma", Qt::Key_Comma, Qt::KeypadModifier, 110},
-         {"minus", Qt::Key_Minus, 0, 189},
-         {"keypad minus", Qt::Key_Minus, Qt::KeypadModifier, 109},
-         {"shifted 8 is the 8 key", Qt::Key_Asterisk, Qt::ShiftModifier, 56},
-         {"keypad multiply", Qt::Key_Asterisk, Qt::KeypadModifier, 106},
-         {"F1", Qt::Key_F1, 0, 112},
-         {"F24", Qt::Key_F24, 0, 135},
-         {"a key without a code", Qt::Key_VolumeUp, 0, 0},
-         {"a letter of another script", 0x0436, 0, 0}});
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("code");
+    QTest::newRow("main-row 0") << int(Qt::Key_0) << 0 << 48;
+    QTest::newRow("main-row 9") << int(Qt::Key_9) << 0 << 57;
+    QTest::newRow("shifted 1 is still the 1 key")
+        << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << 49;
+    QTest::newRow("shifted 0") << int(Qt::Key_ParenRight) << int(Qt::ShiftModifier) << 48;
+    QTest::newRow("keypad 0") << int(Qt::Key_0) << int(Qt::KeypadModifier) << 96;
+    QTest::newRow("keypad 9") << int(Qt::Key_9) << int(Qt::KeypadModifier) << 105;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << 8;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << 46;
+    QTest::newRow("keypad Delete") << int(Qt::Key_Delete) << int(Qt::KeypadModifier) << 46;
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << 16;
+    QTest::newRow("Control") << int(Qt::Key_Control) << int(Qt::ControlModifier) << 17;
+    QTest::newRow("Alt") << int(Qt::Key_Alt) << int(Qt::AltModifier) << 18;
+    QTest::newRow("AltGr") << int(Qt::Key_AltGr) << 0 << 18;
+    QTest::newRow("letter a") << int(Qt::Key_A) << 0 << 65;
+    QTest::newRow("letter z") << int(Qt::Key_Z) << 0 << 90;
+    QTest::newRow("Help") << int(Qt::Key_Help) << 0 << 47;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << 13;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 0 << 37;
+    QTest::newRow("keypad Home") << int(Qt::Key_Home) << int(Qt::KeypadModifier) << 36;
+    QTest::newRow("full stop") << int(Qt::Key_Period) << 0 << 190;
+    QTest::newRow("keypad decimal") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << 110;
+    QTest::newRow("keypad decimal comma") << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << 110;
+    QTest::newRow("minus") << int(Qt::Key_Minus) << 0 << 189;
+    QTest::newRow("keypad minus") << int(Qt::Key_Minus) << int(Qt::KeypadModifier) << 109;
+    QTest::newRow("shifted 8 is the 8 key")
+        << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << 56;
+    QTest::newRow("keypad multiply") << int(Qt::Key_Asterisk) << int(Qt::KeypadModifier) << 106;
+    QTest::newRow("F1") << int(Qt::Key_F1) << 0 << 112;
+    QTest::newRow("F24") << int(Qt::Key_F24) << 0 << 135;
+    QTest::newRow("a key without a code") << int(Qt::Key_VolumeUp) << 0 << 0;
+    QTest::newRow("a letter of another script") << int(0x0436) << 0 << 0;
   }
   void codes() {
     QFETCH(int, key);
@@ -88,10 +90,16 @@ class VirtualKeysTest : public QObject {
   }
 
   void datesInTheLocalesOrderWithFourDigitYears_data() {
-    DataTable<QString, QString>({"locale", "shown"}, {{"United States", "en_US", "3/11/2003"},
-                                                      {"Germany", "de_DE", "11.03.2003"},
-                                                      {"Japan", "ja_JP", "2003/03/11"},
-                                                      {"C", "C", "2003-03-11"}});
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("United States") << "en_US"
+                                   << "3/11/2003";
+    QTest::newRow("Germany") << "de_DE"
+                             << "11.03.2003";
+    QTest::newRow("Japan") << "ja_JP"
+                           << "2003/03/11";
+    QTest::newRow("C") << "C"
+                       << "2003-03-11";
   }
   void datesInTheLocalesOrderWithFourDigitYears() {
     QFETCH(QString, locale);

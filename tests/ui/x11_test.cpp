@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "data_table.h"
 #include "date_picker.h"
 #include "form1.h"
 #include "status_bar.h"
@@ -61,10 +60,15 @@ class X11Test : public QObject {
 
   // Shown as the key's name, dimmed while off; said as "... on" or "... off".
   void panelsFollowTheLockKeys_data() {
-    // mask: the modifier the X server binds the key to.
-    DataTable<int, QString, QString, int>({"panel", "shown", "said", "mask"},
-                                          {{"Caps Lock", 1, "CAPS", "Caps Lock", XCB_MOD_MASK_LOCK},
-                                           {"Num Lock", 2, "NUM", "Num Lock", XCB_MOD_MASK_2}});
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("mask");
+    QTest::newRow("Caps Lock") << 1 << "CAPS"
+                               << "Caps Lock" << int(XCB_MOD_MASK_LOCK);
+    QTest::newRow("Num Lock") << 2 << "NUM"
+                              << "Num Lock"
+                              << int(XCB_MOD_MASK_2);  // where the X server binds Num Lock
   }
   void panelsFollowTheLockKeys() {
     QFETCH(int, panel);
@@ -93,9 +97,10 @@ class X11Test : public QObject {
   }
 
   void middleClickPastesADateIntoAPicker_data() {
-    DataTable<QString, QDate>({"selection", "after"},
-                              {{"a date", "2024-03-15", QDate(2024, 3, 15)},
-                               {"no date", "15 March", QDate(2003, 3, 14)}});
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QDate>("after");
+    QTest::newRow("a date") << "2024-03-15" << QDate(2024, 3, 15);
+    QTest::newRow("no date") << "15 March" << QDate(2003, 3, 14);
   }
   void middleClickPastesADateIntoAPicker() {
     QFETCH(QString, selection);
