@@ -152,22 +152,21 @@ class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterf
   int Caret(int offset) const { return offset == -2 ? cursorPosition() : offset; }
 };
 
+// Asked for each class of `object` from the most derived on: a role given wins over the class's.
+QAccessibleInterface* InterfaceOf(const QString& className, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  auto* widget = static_cast<QWidget*>(object);
+  if (const QVariant role = widget->property(kRoleProperty); role.isValid())
+    return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
+  if (className == QLatin1String(QLineEdit::staticMetaObject.className()))
+    return new TextBoxAccessible(static_cast<QLineEdit*>(widget));
+  return nullptr;
+}
+
 }  // namespace
 
 void InstallAccessibleInterfaces() {
-  static const bool installed =
-      (QAccessible::installFactory([](const QString& className, QObject* object) {
-         QAccessibleInterface* found = nullptr;
-         if (!object || !object->isWidgetType()) return found;
-         auto* widget = static_cast<QWidget*>(object);
-         // Asked for each class from the most derived on: the role given wins over the class's.
-         if (const QVariant role = widget->property(kRoleProperty); role.isValid())
-           return found = new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
-         if (className == QLatin1String(QLineEdit::staticMetaObject.className()))
-           found = new TextBoxAccessible(static_cast<QLineEdit*>(widget));
-         return found;
-       }),
-       true);
+  static const bool installed = (QAccessible::installFactory(&InterfaceOf), true);
   (void)installed;
 }
 
