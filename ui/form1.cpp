@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 #include <vector>
 
@@ -265,6 +266,10 @@ void Form1::Wire() {
   // textChanged, not textEdited: the program's own writes are changes too.
   connect(texts_[4],   &QLineEdit::textChanged, this, [c] { c->CheckIntervalSize(); });
   // clang-format on
+
+  // The keys every desktop program closes its window with; a text box answers them as any key.
+  for (const Qt::Key key : {Qt::Key_Q, Qt::Key_W})
+    connect(new QShortcut(Qt::CTRL | key, this), &QShortcut::activated, this, &QWidget::close);
 
   // What a sighted user sees at once after either Calculate, a screen reader user hears.
   for (QPushButton* command : {command1_, command2_})

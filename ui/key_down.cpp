@@ -22,9 +22,16 @@ class KeyDownFilter : public QObject {
     // menu would take the key. A right click still opens the menu, for its Copy.
     if (event->type() == QEvent::ContextMenu)
       return static_cast<const QContextMenuEvent&>(*event).reason() != QContextMenuEvent::Mouse;
-    if (event->type() != QEvent::KeyPress) return false;
+    // Every key but the focus keys is the box's to answer, the window's shortcuts (Ctrl+Q) too:
+    // claimed before Qt would trigger one, so that it arrives as a key press.
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+      return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (IsFocusKey(key)) return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+      event->accept();
+      return true;
+    }
     return !handler_(VirtualKeyOf(key));
   }
 

@@ -352,21 +352,25 @@ class Form1Test : public QObject {
 
   void resultBoxKeys_data() {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("combined");  // the key and its modifiers
     QTest::newRow("letter in Text1") << "Text1" << int(Qt::Key_A);
     QTest::newRow("digit in Text2") << "Text2" << int(Qt::Key_5);
     QTest::newRow("Shift in Text3") << "Text3" << int(Qt::Key_Shift);
     QTest::newRow("Enter in Text4") << "Text4" << int(Qt::Key_Return);
     QTest::newRow("arrow in Text1") << "Text1" << int(Qt::Key_Left);
+    QTest::newRow("Ctrl+W in Text4") << "Text4" << (Qt::CTRL | Qt::Key_W).toCombined();
   }
   void resultBoxKeys() {
     QFETCH(QString, box);
-    QFETCH(int, key);
+    QFETCH(int, combined);
     Control<DatePicker>("DTPicker2")->setDate(QDate::currentDate().addDays(400));
     QTest::mouseClick(Control("Command1"), Qt::LeftButton);
     QVERIFY(Box(qPrintable(box))->text() != "0");
-    QTest::keyClick(Box(qPrintable(box)), Qt::Key(key));
-    QCOMPARE(messages, QStringList{"Read only."});
+    const QKeyCombination key = QKeyCombination::fromCombined(combined);
+    QTest::keyClick(Box(qPrintable(box)), key.key(), key.keyboardModifiers());
+    // Qt Test presses Control first, and the guard answers that key too.
+    const qsizetype pressed = key.keyboardModifiers() & Qt::ControlModifier ? 2 : 1;
+    QCOMPARE(messages, QStringList(pressed, "Read only."));
     QCOMPARE(Box(qPrintable(box))->text(), "0");
   }
 
@@ -385,7 +389,8 @@ class Form1Test : public QObject {
          {"full stop", Qt::Key_Period, 0, "0", refused},
          {"keypad decimal", Qt::Key_Period, Qt::KeypadModifier, "0", refused},
          {"minus", Qt::Key_Minus, 0, "0", refused},
-         {"arrow", Qt::Key_Left, 0, "0", refused}});
+         {"arrow", Qt::Key_Left, 0, "0", refused},
+         {"Ctrl+Q", Qt::Key_Q, Qt::ControlModifier, "0", refused}});
   }
   void intervalKeys() {
     QFETCH(int, key);
@@ -401,7 +406,8 @@ class Form1Test : public QObject {
     QCOMPARE(text5->text(), "12");
     QTest::keyClick(text5, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(text5->text(), after);
-    QCOMPARE(messages, message.isEmpty() ? QStringList{} : QStringList{message});
+    const qsizetype pressed = modifiers & Qt::ControlModifier ? 2 : 1;  // with Control first
+    QCOMPARE(messages, message.isEmpty() ? QStringList{} : QStringList(pressed, message));
   }
 
   void typingPastTheLimit() {
@@ -682,6 +688,20 @@ class Form1Test : public QObject {
     QTest::keyClick(Control(qPrintable(focus)), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(Box("Text1")->text(), text1);
     QCOMPARE(Control<DatePicker>("DTPicker4")->date(), resulting);
+    QVERIFY(messages.isEmpty());
+  }
+
+  // Wherever the focus is but in a box, whose guard answers them instead.
+  void ctrlQOrWClosesTheWindow_data() {
+    DataTable<int>({"key"},
+                   {{"DTPicker3", Qt::Key_Q}, {"Option5", Qt::Key_W}, {"Command1", Qt::Key_Q}});
+  }
+  void ctrlQOrWClosesTheWindow() {
+    QFETCH(int, key);
+    QWidget* focus = Control(QTest::currentDataTag());
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key(key), Qt::ControlModifier);
+    QVERIFY(!form->isVisible());
     QVERIFY(messages.isEmpty());
   }
 
