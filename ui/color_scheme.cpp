@@ -10,6 +10,7 @@
 #include <QDBusVariant>
 #include <QFileInfo>
 
+#include "clear_edges.h"
 #include "qt_version.h"
 
 namespace calvanir::ui {
@@ -21,10 +22,6 @@ const QString kSettings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColorScheme = QStringLiteral("color-scheme");
 constexpr uint kPreferDark = 1;
-
-bool IsDark(const QPalette& palette) {
-  return palette.color(QPalette::Window).lightness() < 128;
-}
 
 }  // namespace
 
@@ -91,7 +88,7 @@ void DesktopColorScheme::Follow(QVariant scheme) {
 }
 
 void DesktopColorScheme::FollowDark(bool dark) {
-  if (dark && !ownPalette_ && !IsDark(QApplication::palette())) {
+  if (dark && !ownPalette_ && !IsDarkPalette(QApplication::palette())) {
     ownPalette_ = QApplication::palette();
     QApplication::setPalette(DarkPalette());
   } else if (!dark && ownPalette_) {

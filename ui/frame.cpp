@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "accessibility.h"
+#include "clear_edges.h"
 
 namespace calvanir::ui {
 namespace {
@@ -14,8 +15,10 @@ constexpr int kCaptionIndent = 6;   // pixels from the frame's left edge
 constexpr int kCaptionPadding = 2;  // clear space either side of the caption on the line
 
 void DrawEtchedBox(QWidget& widget, QPainter& painter, int top) {
-  qDrawShadeRect(&painter, QRect(0, top, widget.width(), widget.height() - top), widget.palette(),
-                 true, 1);
+  QPalette palette = widget.palette();
+  // A dark window hides the etching's light half unless it is as clear as the controls' edges.
+  if (IsDarkPalette(palette)) palette.setColor(QPalette::Light, EdgeColour(palette, false));
+  qDrawShadeRect(&painter, QRect(0, top, widget.width(), widget.height() - top), palette, true, 1);
 }
 
 }  // namespace

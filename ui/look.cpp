@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "clear_edges.h"
 #include "color_scheme.h"
 #include "form1.h"
 
@@ -35,6 +36,7 @@ std::unique_ptr<Form1> NewWindow() {
     window.reset();
     window = std::make_unique<Form1>();
   }
+  DrawClearEdges();
   new DesktopColorScheme(window.get());
   return window;
 }

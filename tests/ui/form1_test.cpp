@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include "accessibility.h"
+#include "clear_edges.h"
 #include "color_scheme.h"
 #include "data_table.h"
 #include "date_picker.h"
@@ -126,24 +127,104 @@ class Form1Test : public QObject {
     if (!QtSendsAnnouncements()) QCOMPARE(recorder.announced, expected);
   }
 
-  // The contrast of the strongest ink in `area` of the painted widget against its window colour.
-  static double InkContrast(QWidget* widget, QRect area) {
+  // The contrast, as WCAG 2.1 reckons it, between `background` and the colour in `area` of the
+  // image that stands out from it most: what a contrast checker finds, picking the two.
+  static double Contrast(const QImage& image, QRect area, QColor background) {
     const auto luminance = [](QColor c) {
       const auto linear = [](double v) {
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
       };
       return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const QImage painted = widget->grab().toImage();
-    const double window = luminance(widget->palette().color(QPalette::Window));
+    area &= image.rect();
+    const double behind = luminance(background);
     double strongest = 1;
     for (int y = area.top(); y <= area.bottom(); ++y)
       for (int x = area.left(); x <= area.right(); ++x) {
-        const double ink = luminance(painted.pixelColor(x, y));
+        const double ink = luminance(image.pixelColor(x, y));
         strongest =
-            std::max(strongest, (std::max(ink, window) + 0.05) / (std::min(ink, window) + 0.05));
+            std::max(strongest, (std::max(ink, behind) + 0.05) / (std::min(ink, behind) + 0.05));
       }
     return strongest;
+  }
+  // The colour most of `area` shows.
+  static QColor Commonest(const QImage& image, QRect area) {
+    QHash<QRgb, int> counts;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        ++counts[image.pixel(x, y)];
+    return QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key());
+  }
+  static double InkContrast(QWidget* widget, QRect area) {
+    return Contrast(widget->grab().toImage(), area, widget->palette().color(QPalette::Window));
+  }
+
+  // In the window as shown, in pixels: each text against what it is written on at 4.5:1, and at
+  // 3:1 against what surrounds them each edge that shows where a box, picker or button lies, each
+  // option's indicator, a picker's arrow against its button, the divider's line.
+  void ExpectEveryControlSeen() {
+    const QImage shown = form->grab().toImage();
+    const qreal scale = shown.devicePixelRatio();
+    const auto inWindow = [&](const QWidget* w, QRect r) {
+      r.translate(w->mapTo(form.get(), QPoint()));
+      return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale).toAlignedRect();
+    };
+    QMap<QString, double> least;  // the lowest contrast on each kind of control, for the message
+    const auto measure = [&](const QString& kind, double contrast) {
+      least[kind] = least.contains(kind) ? std::min(least[kind], contrast) : contrast;
+    };
+    for (QWidget* c : form->findChildren<QWidget*>()) {
+      if (!qobject_cast<QLineEdit*>(c) && !qobject_cast<QAbstractButton*>(c) &&
+          !qobject_cast<DatePicker*>(c) && !qobject_cast<QLabel*>(c) && !qobject_cast<Divider*>(c))
+        continue;
+      // Not a picker's editor, nor the status panels, whose lock keys' are dimmed while off.
+      if (c->objectName().isEmpty() || qobject_cast<DatePicker*>(c->parentWidget())) continue;
+      const QRect whole = inWindow(c, c->rect());
+      const int band = qCeil(2 * scale);
+      // What lies above the control, just clear of it, and the control's own top edge.
+      const QRect above(whole.left() + whole.width() / 4, whole.top() - band - 1, whole.width() / 2,
+                        band);
+      const QRect top(above.left(), whole.top(), above.width(), band);
+      if (auto* option = qobject_cast<QRadioButton*>(c)) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const QRect indicator =
+            inWindow(c, c->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, c));
+        const QRect caption =
+            inWindow(c, c->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, c));
+        measure(option->isChecked() ? "option, on" : "option, off",
+                Contrast(shown, indicator, Commonest(shown, whole)));
+        measure("text", Contrast(shown, caption, Commonest(shown, caption)));
+      } else if (qobject_cast<Divider*>(c)) {
+        measure("divider", Contrast(shown, whole, Commonest(shown, whole)));
+      } else if (qobject_cast<QLabel*>(c)) {
+        measure("text", Contrast(shown, whole, Commonest(shown, whole)));
+      } else {
+        const QString kind = qobject_cast<DatePicker*>(c)    ? "picker"
+                             : qobject_cast<QPushButton*>(c) ? "button"
+                                                             : "box";
+        measure(kind + " edge", Contrast(shown, top, Commonest(shown, above)));
+        if (kind == "picker") {
+          QStyleOptionComboBox combo;
+          combo.initFrom(c);
+          combo.editable = true;
+          combo.frame = true;
+          combo.subControls = QStyle::SC_All;
+          const QRect arrow = inWindow(c, c->style()->subControlRect(QStyle::CC_ComboBox, &combo,
+                                                                     QStyle::SC_ComboBoxArrow, c));
+          measure("picker arrow", Contrast(shown, arrow, Commonest(shown, arrow)));
+        }
+        const QRect inside = whole.adjusted(band * 2, band * 2, -band * 2, -band * 2);
+        measure("text", Contrast(shown, inside, Commonest(shown, inside)));
+      }
+    }
+    for (auto kind = least.cbegin(); kind != least.cend(); ++kind) {
+      const double wanted = kind.key() == "text" ? 4.5 : 3;
+      QVERIFY2(
+          kind.value() >= wanted,
+          qPrintable(QStringLiteral("%1 at %2:1").arg(kind.key()).arg(kind.value(), 0, 'f', 2)));
+    }
   }
 
   // The languages the window has translations for, English among them: "de", "pt_BR".
@@ -936,7 +1017,8 @@ class Form1Test : public QObject {
       for (const QString& language : Languages())
         QTest::newRow(qPrintable(style + ", " + language)) << style << false << language;
     }
-    QTest::newRow("Fusion, dark") << "Fusion" << true << "en";
+    for (const QString& style : QStyleFactory::keys())
+      QTest::newRow(qPrintable(style + ", dark")) << style << true << "en";
   }
   void everyTextShowsWhole() {
     QFETCH(QString, style);
@@ -962,6 +1044,8 @@ class Form1Test : public QObject {
     QVERIFY(form->ShowsEveryTextWhole());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    if (IsDarkPalette(QApplication::palette())) ExpectEveryControlSeen();
+    if (QTest::currentTestFailed()) return;
     for (auto* frame : form->findChildren<Frame*>()) {
       const QRect captionBand(0, 0, frame->width(), frame->fontMetrics().height());
       QVERIFY2(InkContrast(frame, captionBand) >= 4.5, qPrintable(frame->Caption()));
