@@ -14,6 +14,7 @@
 #include "accessibility.h"
 #include "command_button.h"
 #include "date_picker.h"
+#include "fixed_size.h"
 #include "frame.h"
 #include "key_down.h"
 #include "message_box.h"
@@ -174,6 +175,7 @@ Form1::Form1(QWidget* parent)
   GiveWindowIcon(*this);
   setFont(WindowFont());
   setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
+  KeepNormalSize(*this);
   BuildControls();
   Wire();
   calculator_.StartUp();

@@ -300,6 +300,10 @@ class Form1Test : public QObject {
     QCOMPARE(form->windowTitle(), kTitle);
     QCOMPARE(form->size(), QSize(288, 407));
     QVERIFY(form->minimumSize() == form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    form->showMaximized();  // as a title bar that offers it anyway does
+    QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
+    QCOMPARE(form->size(), QSize(288, 407));
     QVERIFY2(QFontInfo(Box("Text5")->font()).family().contains("Narrow"),
              qPrintable(QFontInfo(Box("Text5")->font()).family()));
     const QImage shipped = QImage(CALVANIR_ICON_PNG).convertToFormat(QImage::Format_ARGB32);
@@ -1195,10 +1199,14 @@ class Form1Test : public QObject {
     QString title, text;
     int buttons = 0;
     QMessageBox::Icon icon = QMessageBox::Warning;
-    bool dismissedByKey = true;
+    bool dismissedByKey = true, ofItsWindow = false;
     QTimer::singleShot(0, [&] {
       seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!seen) return;
+      const Qt::WindowFlags flags = seen->windowFlags();
+      ofItsWindow = seen->windowModality() == Qt::WindowModal &&
+                    seen->windowHandle()->transientParent() == form->windowHandle() &&
+                    (flags & Qt::WindowCloseButtonHint) && !(flags & Qt::WindowMinMaxButtonsHint);
       title = seen->windowTitle();
       text = seen->text();
       icon = seen->icon();
@@ -1217,6 +1225,7 @@ class Form1Test : public QObject {
     QCOMPARE(text, "Number too big.");
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, 1);
+    QVERIFY(ofItsWindow);
     QVERIFY(dismissedByKey);
   }
 };
