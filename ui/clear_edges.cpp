@@ -81,7 +81,9 @@ void DrawClearEdges() {
   // Every colour set explicitly, or Qt would fill them in from the new style's own palette.
   QPalette palette = QApplication::palette();
   palette.setResolveMask(~QPalette::ResolveMask{0});
-  QApplication::setStyle(new ClearEdges(style));
+  auto* edges = new ClearEdges(style);
+  edges->setParent(qApp);  // the application's, as setStyle would make it
+  QApplication::setStyle(edges);
   QApplication::setPalette(palette);
 }
 
