@@ -58,8 +58,14 @@ echo "debian-package: built and checked on $release in $((SECONDS - started)) s:
 (cd "$out" && sha256sum calvanir_*.deb calvanir_*.dsc)
 
 # The testbed maps root to a range of IDs of root's own, which useradd gives every other user.
+# Root's line comes first: util-linux 2.38's unshare reads any name as user 0, so it takes the
+# first line of the file as root's whoever it belongs to, and newuidmap then refuses that range.
 for ids in /etc/subuid /etc/subgid; do
-  grep -q '^root:' "$ids" 2>/dev/null || echo root:1000000:65536 >>"$ids"
+  if ! head -n 1 "$ids" 2>/dev/null | grep -q '^root:'; then
+    lines=$(grep -m 1 '^root:' "$ids" 2>/dev/null || echo root:1000000:65536)
+    lines+=$'\n'$(grep -v '^root:' "$ids" 2>/dev/null || true)
+    printf '%s\n' "${lines%$'\n'}" >"$ids"
+  fi
 done
 autopkgtest --apt-upgrade --output-dir "$out/autopkgtest" "$out"/calvanir_*.changes -- \
   unshare --release "$release" --tarball "$tarball"
