@@ -7,7 +7,6 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -23,20 +22,14 @@ std::string Environment(const char* name) {
   return value ? value : "";
 }
 
-bool Contains(std::string text, std::string_view part) {
-  for (char& c : text)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text.find(part) != std::string::npos;
-}
-
 // The platforms Qt tries in turn, without their arguments: QT_QPA_PLATFORM's list, or else Wayland
-// in a Wayland session outside GNOME, and X11 after it.
+// where a compositor is named or the session is a Wayland one, GNOME's too, and X11 after it.
 std::vector<std::string> PlatformsToTry() {
   std::string list = Environment("QT_QPA_PLATFORM");
   if (list.empty()) {
-    const bool gnome = Contains(Environment("XDG_CURRENT_DESKTOP"), "gnome") ||
-                       Contains(Environment("XDG_SESSION_DESKTOP"), "gnome");
-    list = Environment("XDG_SESSION_TYPE") == "wayland" && !gnome ? "wayland;xcb" : "xcb";
+    const bool wayland =
+        !Environment("WAYLAND_DISPLAY").empty() || Environment("XDG_SESSION_TYPE") == "wayland";
+    list = wayland ? "wayland;xcb" : "xcb";
   }
   std::vector<std::string> platforms;
   for (std::size_t start = 0; start <= list.size();) {

@@ -42,6 +42,8 @@ no_window "no X server at :$n" DISPLAY=":$n" --
 no_window "no Wayland compositor at wayland-0" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR="$runtime" --
 no_window "no Wayland compositor at wayland-0 and no X server at :$n" \
   XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime" DISPLAY=":$n" --
+no_window "no Wayland compositor at wayland-0 and no X server at :$n" \
+  XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=wayland-0 XDG_RUNTIME_DIR="$runtime" DISPLAY=":$n" --
 # Qt's own options are Qt's, and the display check asks what they choose.
 no_window "no X server at :$n" -- -platform xcb -display ":$n"
 no_window "no Wayland compositor at wayland-0" DISPLAY=":$n" XDG_RUNTIME_DIR="$runtime" -- -style=Fusion --platform wayland
