@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "fixed_size.h"
 #include "product.h"
+#include "wayland_dialog.h"
 
 namespace calvanir::ui {
 
@@ -15,6 +17,8 @@ void ShowMessageBox(QWidget* parent, const QString& text) {
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(QMessageBox::Ok);
   box.setDefaultButton(QMessageBox::Ok);
+  KeepNormalSize(box);
+  ShowAsDialogOfItsWindow(box);
   box.exec();
 }
 
