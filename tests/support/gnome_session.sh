@@ -1,0 +1,105 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A real GNOME Shell of its own, headless on Wayland, for what only GNOME shows: its compositor's
+# placement, title bars and dialogs, its portal's colour scheme, its own input. Sourced by a test
+# after cleanup.sh. The Shell refuses root, so root runs it as nobody. It wants a system bus and
+# takes /run/systemd/seats for a logind it then cannot reach: a mount namespace of its own hides
+# both, and a private system bus there starts none of the services it asks for.
+#
+#   gnome_start SCHEME        the Shell, with GNOME's colour-scheme setting SCHEME ('default',
+#                             'prefer-dark'), then GNOME's portal; exits 77 where it cannot start
+#   as_user COMMAND...        runs COMMAND in the session: its user, bus and Wayland display
+#   shell JS                  evaluates JS in the Shell (in its unsafe mode), printing its result
+#   set_scheme SCHEME         changes the setting, as GNOME's own settings do
+#   click X Y, press KEYSYM   through the compositor's own virtual pointer and keyboard
+#   screenshot X Y W H FILE   the screen's pixels there, as the Shell composes them
+gnome_start() {
+  command -v gnome-shell >/dev/null || { echo "SKIP: GNOME Shell is not installed" >&2; exit 77; }
+  scratch gnome
+  chmod 755 "$gnome"
+  local version extension=$gnome/.local/share/gnome-shell/extensions/unsafe@calvanir.test
+  version=$(gnome-shell --version | sed 's/[^0-9]*\([0-9]*\).*/\1/')
+  mkdir -p "$extension" "$gnome/run"
+  chmod 700 "$gnome/run"
+  printf '{"uuid": "unsafe@calvanir.test", "name": "unsafe", "description": "the suite'\''s",
+    "shell-version": ["%s"]}\n' "$version" >"$extension/metadata.json"
+  if [ "$version" -lt 45 ]; then
+    echo 'function init() { return { enable() { global.context.unsafe_mode = true; }, disable() {} }; }'
+  else
+    echo "import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';"
+    echo 'export default class extends Extension { enable() { global.context.unsafe_mode = true; } disable() {} }'
+  fi >"$extension/extension.js"
+  user=()
+  namespace=(unshare --mount --propagation private)
+  if [ "$(id -u)" -eq 0 ]; then
+    chown -R nobody:nogroup "$gnome"
+    user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  else
+    namespace=(unshare --map-current-user --keep-caps --mount --propagation private)
+  fi
+  user+=(env -i PATH=/usr/bin:/bin HOME="$gnome" XDG_RUNTIME_DIR="$gnome/run"
+    XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME LANG=C.UTF-8)
+  local bus_config
+  bus_config=$(dirname "${BASH_SOURCE[0]}")/../ui/bus-without-services.conf
+  # The portals start once the compositor listens, as a session's service manager starts them.
+  cat >"$gnome/session.sh" <<'SESSION'
+gsettings set org.gnome.shell enabled-extensions "['unsafe@calvanir.test']"
+gsettings set org.gnome.shell disable-user-extensions false
+gsettings set org.gnome.desktop.interface color-scheme "$1"
+gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x1024 &
+for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/wayland-0" ] && break; sleep 0.1; done
+dbus-update-activation-environment WAYLAND_DISPLAY=wayland-0
+/usr/libexec/xdg-desktop-portal -r &
+echo "$DBUS_SESSION_BUS_ADDRESS" >"$HOME/bus"
+wait
+SESSION
+  "${namespace[@]}" bash -euc '
+    for hidden in /run/systemd /run/dbus; do [ -d $hidden ] && mount -t tmpfs tmpfs $hidden; done
+    mkdir -p /run/dbus
+    dbus-daemon --config-file="$1" --address=unix:path=/run/dbus/system_bus_socket --fork --nopidfile
+    exec "${@:3}" dbus-run-session -- bash -eu "$0" "$2"
+  ' "$gnome/session.sh" "$bus_config" "$1" "${user[@]}" >"$gnome/shell.log" 2>&1 &
+  at_exit stop $!
+  user+=(WAYLAND_DISPLAY=wayland-0)
+  if ! wait_until 30 answering; then
+    echo "SKIP: GNOME Shell did not answer:" >&2
+    tail -n 20 "$gnome/shell.log" >&2
+    exit 77
+  fi
+}
+answering() {
+  [ -s "$gnome/bus" ] && [ "$(shell 'Main.layoutManager._startingUp' 2>/dev/null)" = false ] &&
+    shell "Main.overview.hide(); $(device KEYBOARD_DEVICE) true" >/dev/null &&
+    shell "$(device POINTER_DEVICE) true" >/dev/null
+}
+as_user() { "${user[@]}" DBUS_SESSION_BUS_ADDRESS="$(cat "$gnome/bus")" "$@"; }
+# The Shell answers "(true, 'JSON')"; its JSON here is a number, a word or a quoted string.
+shell() {
+  local answer
+  answer=$(as_user gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+    --method org.gnome.Shell.Eval "$1") || return 1
+  [[ $answer == "(true, '"* ]] || { echo "$answer" >&2; return 1; }
+  answer=${answer#"(true, '"}
+  answer=${answer%"')"}
+  answer=${answer#\"}
+  echo "${answer%\"}"
+}
+set_scheme() { as_user gsettings set org.gnome.desktop.interface color-scheme "$1"; }
+# Each device once, kept in the Shell; a new device loses its first event, so both are made at once.
+device() {
+  echo "const C = imports.gi.Clutter; global._calvanir ??= {};
+    const d = global._calvanir['$1'] ??= C.get_default_backend().get_default_seat()
+      .create_virtual_device(C.InputDeviceType.$1); const t = global.get_current_time() * 1000;"
+}
+click() {
+  shell "$(device POINTER_DEVICE) d.notify_absolute_motion(t, $1, $2);
+    d.notify_button(t + 30000, C.BUTTON_PRIMARY, C.ButtonState.PRESSED);
+    d.notify_button(t + 60000, C.BUTTON_PRIMARY, C.ButtonState.RELEASED); true" >/dev/null
+}
+press() {
+  shell "$(device KEYBOARD_DEVICE) d.notify_keyval(t, $1, C.KeyState.PRESSED);
+    d.notify_keyval(t + 20000, $1, C.KeyState.RELEASED); true" >/dev/null
+}
+screenshot() {
+  as_user gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell/Screenshot \
+    --method org.gnome.Shell.Screenshot.ScreenshotArea "$1" "$2" "$3" "$4" false "$5" >/dev/null
+}

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program as a user starts it on GNOME, under a real GNOME Shell: dark from GNOME's own setting
+# at start and following it while it runs; no title-bar button of its window or of its message box
+# leaves either maximized, or the box minimized out of reach; the box over its window.
+#
+#   gnome_test.sh CALVANIR
+set -euo pipefail
+source "$(dirname "$0")/../support/cleanup.sh"
+source "$(dirname "$0")/../support/gnome_session.sh"
+gnome_start prefer-dark
+as_user "$1" >"$gnome/program.log" 2>&1 &
+at_exit stop $!
+
+failures=0
+check() { if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1" >&2 && failures=$((failures + 1)); fi; }
+# The Shell's windows of the program, the main one first: "x y width height maximized minimized".
+window() {
+  shell "global.display.list_all_windows().filter(w => w.get_title().startsWith('Calvanir'))
+    .sort((a, b) => b.get_title().length - a.get_title().length).map(w => { const r = w.get_frame_rect();
+    return [r.x, r.y, r.width, r.height, w.get_maximized(), w.minimized].join(' '); })[$1] ?? ''"
+}
+shown() { read -r x y width height maximized minimized <<<"$(window "$1")" && [ "${width:-0}" -gt 0 ]; }
+# The sum of red, green and blue where the window's upper group is empty, as the Shell composes it.
+brightness() {
+  shell "const s = new imports.gi.Shell.Screenshot(); s.pick_color($((x + width / 3)),
+    $((y + height * 2 / 5)), (o, r) => { const c = o.pick_color_finish(r)[1];
+    global._calvanir.colour = c.red + c.green + c.blue; }); true" >/dev/null
+  wait_until 5 picked && shell 'const c = global._calvanir.colour; delete global._calvanir.colour; c'
+}
+picked() { [ "$(shell 'global._calvanir.colour ?? -1')" != -1 ]; }
+dark() { [ "$(brightness)" -lt 200 ]; }
+light() { [ "$(brightness)" -gt 500 ]; }
+# A click needs a moment to come to anything, or to nothing: what it leaves is read after it.
+settle() { sleep 0.6; }
+# Every point of window N's title bar where Qt's decorations put a button, but close.
+buttons_leave_it() {
+  local point
+  for point in 40 63 90 120; do
+    shown "$1" && click $((x + width - point)) $((y + 15)) && settle
+    shell "global.display.list_all_windows().forEach(w => w.minimized && w.activate(0)); true" >/dev/null
+    shown "$1" && [ "$maximized" = 0 ] && [ "$width $height" = "$2" ] || return 1
+  done
+}
+
+check "the window shows" wait_until 20 shown 0
+size="$width $height"
+check "dark at start" dark
+set_scheme default
+check "light once GNOME is" wait_until 10 light
+set_scheme prefer-dark
+check "dark again once GNOME is" wait_until 10 dark
+check "its title bar leaves it as it was" buttons_leave_it 0 "$size"
+click $((x + width - 120)) $((y + 15)) && click $((x + width - 120)) $((y + 15)) && settle
+check "a double click on its title bar too" buttons_leave_it 0 "$size"
+read -r main_x main_y main_width main_height _ <<<"$(window 0)"
+click $((main_x + main_width * 11 / 20)) $((main_y + main_height * 16 / 25))  # the interval's box
+settle
+press 0x61  # a
+check "a message box shows" wait_until 10 shown 1
+box="$width $height"
+over() {
+  shown 1 && [ $((x + width / 2)) -gt "$main_x" ] && [ $((x + width / 2)) -lt $((main_x + main_width)) ] &&
+    [ $((y + height / 2)) -gt "$main_y" ] && [ $((y + height / 2)) -lt $((main_y + main_height)) ]
+}
+check "the box over its window" over
+check "its title bar leaves the box where it was" buttons_leave_it 1 "$box"
+exit "$failures"
