@@ -10,6 +10,7 @@
 #include "clear_edges.h"
 #include "color_scheme.h"
 #include "form1.h"
+#include "title_bar.h"
 
 namespace calvanir::ui {
 namespace {
@@ -37,6 +38,7 @@ std::unique_ptr<Form1> NewWindow() {
     window = std::make_unique<Form1>();
   }
   DrawClearEdges();
+  TellTitleBarsTheirColours();
   new DesktopColorScheme(window.get());
   return window;
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program follows the desktop's colour scheme as a user meets it: started as its own
 // process beside a stand-in Settings portal (another process) on a private session bus, and
-// looked at from outside, in the pixels of its window on the X server.
+// looked at from outside, in the pixels of its window on the X server and in what the window tells
+// the window manager of its title bar.
+#include <xcb/xcb.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -41,6 +44,22 @@ class DesktopStyleTest : public QObject {
     return lightness > 20 && lightness < 100 ? Look::Dark : Look::Unpainted;
   }
 
+  // "dark" where the window manager is to draw the title bar dark; nothing, its own default.
+  QByteArray Variant() const {
+    xcb_connection_t* x11 =
+        qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    constexpr char kName[] = "_GTK_THEME_VARIANT";
+    auto* atom =
+        xcb_intern_atom_reply(x11, xcb_intern_atom(x11, 0, sizeof kName - 1, kName), nullptr);
+    auto* reply = xcb_get_property_reply(
+        x11, xcb_get_property(x11, 0, window, atom->atom, XCB_ATOM_ANY, 0, 16), nullptr);
+    QByteArray value(static_cast<const char*>(xcb_get_property_value(reply)),
+                     xcb_get_property_value_length(reply));
+    std::free(atom);
+    std::free(reply);
+    return value;
+  }
+
   // The next word of the portal's but for the reads it answered: Qt's themes read it too, as and
   // when their version does.
   void ExpectFromPortal(const char* word) {
@@ -58,14 +77,15 @@ class DesktopStyleTest : public QObject {
   void Expect(Look before, Look after) {
     if (before != after) {
       QTRY_COMPARE_WITH_TIMEOUT(Seen(), after, kWithinMs);
-      return;
+    } else {
+      QElapsedTimer held;
+      held.start();
+      while (held.elapsed() < kWithinMs) {
+        QCOMPARE(Seen(), after);
+        QTest::qWait(50);
+      }
     }
-    QElapsedTimer held;
-    held.start();
-    while (held.elapsed() < kWithinMs) {
-      QCOMPARE(Seen(), after);
-      QTest::qWait(50);
-    }
+    QCOMPARE(Variant(), QByteArray(after == Look::Dark ? "dark" : ""));
   }
 
  private slots:
