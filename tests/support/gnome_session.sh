@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A real GNOME Shell of its own, headless on Wayland, for what only GNOME shows: its compositor's
 # placement, title bars and dialogs, its portal's colour scheme, its own input. Sourced by a test
-# after cleanup.sh. The Shell refuses root, so root runs it as nobody. It wants a system bus and
-# takes /run/systemd/seats for a logind it then cannot reach: a mount namespace of its own hides
-# both, and a private system bus there starts none of the services it asks for.
+# after cleanup.sh. The Shell refuses root, so root runs it as nobody. It wants a system bus, given
+# one of its own that starts none of the services it asks for, and takes /run/systemd/seats for a
+# logind it then cannot reach: a mount namespace hides that where it is.
 #
 #   gnome_start SCHEME        the Shell, with GNOME's colour-scheme setting SCHEME ('default',
 #                             'prefer-dark'), then GNOME's portal; exits 77 where it cannot start
@@ -28,18 +28,29 @@ gnome_start() {
     echo "import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';"
     echo 'export default class extends Extension { enable() { global.context.unsafe_mode = true; } disable() {} }'
   fi >"$extension/extension.js"
+  # Mounts made private where the system's are shared; a chroot's root, which cannot be made so,
+  # lies in a namespace whose mounts are private already.
+  local propagation=private
+  grep -q ' shared:' /proc/self/mountinfo || propagation=unchanged
   user=()
-  namespace=(unshare --mount --propagation private)
+  hide=(unshare --mount --propagation "$propagation")
   if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$gnome"
     user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
   else
-    namespace=(unshare --map-current-user --keep-caps --mount --propagation private)
+    hide=(unshare --map-current-user --keep-caps --mount --propagation "$propagation")
   fi
-  user+=(env -i PATH=/usr/bin:/bin HOME="$gnome" XDG_RUNTIME_DIR="$gnome/run"
-    XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME LANG=C.UTF-8)
-  local bus_config
-  bus_config=$(dirname "${BASH_SOURCE[0]}")/../ui/bus-without-services.conf
+  dbus-daemon --config-file="$(dirname "${BASH_SOURCE[0]}")/../ui/bus-without-services.conf" \
+    --address="unix:path=$gnome/system-bus" --fork --print-pid >"$gnome/system-bus.pid"
+  at_exit stop "$(cat "$gnome/system-bus.pid")"
+  user+=(env -i PATH=/usr/bin:/bin HOME="$gnome" XDG_RUNTIME_DIR="$gnome/run" LANG=C.UTF-8
+    XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
+    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$gnome/system-bus")
+  if [ -d /run/systemd/seats ]; then
+    hide+=(sh -c 'mount -t tmpfs tmpfs /run/systemd && exec "$@"' hide)
+  else
+    hide=()
+  fi
   # The portals start once the compositor listens, as a session's service manager starts them.
   cat >"$gnome/session.sh" <<'SESSION'
 gsettings set org.gnome.shell enabled-extensions "['unsafe@calvanir.test']"
@@ -52,12 +63,7 @@ dbus-update-activation-environment WAYLAND_DISPLAY=wayland-0
 echo "$DBUS_SESSION_BUS_ADDRESS" >"$HOME/bus"
 wait
 SESSION
-  "${namespace[@]}" bash -euc '
-    for hidden in /run/systemd /run/dbus; do [ -d $hidden ] && mount -t tmpfs tmpfs $hidden; done
-    mkdir -p /run/dbus
-    dbus-daemon --config-file="$1" --address=unix:path=/run/dbus/system_bus_socket --fork --nopidfile
-    exec "${@:3}" dbus-run-session -- bash -eu "$0" "$2"
-  ' "$gnome/session.sh" "$bus_config" "$1" "${user[@]}" >"$gnome/shell.log" 2>&1 &
+  "${hide[@]}" "${user[@]}" dbus-run-session -- bash -eu "$gnome/session.sh" "$1" >"$gnome/shell.log" 2>&1 &
   at_exit stop $!
   user+=(WAYLAND_DISPLAY=wayland-0)
   if ! wait_until 30 answering; then
