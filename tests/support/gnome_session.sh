@@ -56,6 +56,7 @@ gnome_start() {
 gsettings set org.gnome.shell enabled-extensions "['unsafe@calvanir.test']"
 gsettings set org.gnome.shell disable-user-extensions false
 gsettings set org.gnome.desktop.interface color-scheme "$1"
+gsettings set org.gnome.desktop.interface enable-animations false  # windows whole at once
 gnome-shell --headless --wayland --no-x11 --virtual-monitor 1280x1024 &
 for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/wayland-0" ] && break; sleep 0.1; done
 dbus-update-activation-environment WAYLAND_DISPLAY=wayland-0
@@ -93,8 +94,9 @@ set_scheme() { as_user gsettings set org.gnome.desktop.interface color-scheme "$
 # Each device once, kept in the Shell; a new device loses its first event, so both are made at once.
 device() {
   echo "const C = imports.gi.Clutter; global._calvanir ??= {};
-    const d = global._calvanir['$1'] ??= C.get_default_backend().get_default_seat()
-      .create_virtual_device(C.InputDeviceType.$1); const t = global.get_current_time() * 1000;"
+    const d = global._calvanir['$1'] ??= (C.get_default_backend?.() ?? global.stage.context
+      .get_backend()).get_default_seat().create_virtual_device(C.InputDeviceType.$1);
+    const t = global.get_current_time() * 1000;"
 }
 click() {
   shell "$(device POINTER_DEVICE) d.notify_absolute_motion(t, $1, $2);
