@@ -28,17 +28,10 @@ gnome_start() {
     echo "import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';"
     echo 'export default class extends Extension { enable() { global.context.unsafe_mode = true; } disable() {} }'
   fi >"$extension/extension.js"
-  # Mounts made private where the system's are shared; a chroot's root, which cannot be made so,
-  # lies in a namespace whose mounts are private already.
-  local propagation=private
-  grep -q ' shared:' /proc/self/mountinfo || propagation=unchanged
-  user=()
-  hide=(unshare --mount --propagation "$propagation")
+  user=() hide=() enter=()
   if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$gnome"
     user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  else
-    hide=(unshare --map-current-user --keep-caps --mount --propagation "$propagation")
   fi
   dbus-daemon --config-file="$(dirname "${BASH_SOURCE[0]}")/../ui/bus-without-services.conf" \
     --address="unix:path=$gnome/system-bus" --fork --print-pid >"$gnome/system-bus.pid"
@@ -46,10 +39,18 @@ gnome_start() {
   user+=(env -i PATH=/usr/bin:/bin HOME="$gnome" XDG_RUNTIME_DIR="$gnome/run" LANG=C.UTF-8
     XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
     DBUS_SYSTEM_BUS_ADDRESS="unix:path=$gnome/system-bus")
+  # Its mounts private where the system's are shared; a chroot's root, which cannot be made so,
+  # lies in a namespace whose mounts are private already. What runs in the session enters it too:
+  # the portal knows a program by the program's own namespaces.
   if [ -d /run/systemd/seats ]; then
+    local propagation=private
+    grep -q ' shared:' /proc/self/mountinfo || propagation=unchanged
+    hide=(unshare --mount --propagation "$propagation") enter=(nsenter --mount --root)
+    if [ "$(id -u)" -ne 0 ]; then
+      hide=(unshare --map-current-user --keep-caps "${hide[@]:1}")
+      enter=(nsenter --user --preserve-credentials "${enter[@]:1}")
+    fi
     hide+=(sh -c 'mount -t tmpfs tmpfs /run/systemd && exec "$@"' hide)
-  else
-    hide=()
   fi
   # The portals start once the compositor listens, as a session's service manager starts them.
   cat >"$gnome/session.sh" <<'SESSION'
@@ -66,6 +67,7 @@ wait
 SESSION
   "${hide[@]}" "${user[@]}" dbus-run-session -- bash -eu "$gnome/session.sh" "$1" >"$gnome/shell.log" 2>&1 &
   at_exit stop $!
+  [ ${#enter[@]} -eq 0 ] || user=("${enter[@]}" --target $! --wd="$PWD" "${user[@]}")
   user+=(WAYLAND_DISPLAY=wayland-0)
   if ! wait_until 30 answering; then
     echo "SKIP: GNOME Shell did not answer:" >&2
