@@ -66,15 +66,18 @@ echo "$DBUS_SESSION_BUS_ADDRESS" >"$HOME/bus"
 wait
 SESSION
   "${hide[@]}" "${user[@]}" dbus-run-session -- bash -eu "$gnome/session.sh" "$1" >"$gnome/shell.log" 2>&1 &
-  at_exit stop $!
-  [ ${#enter[@]} -eq 0 ] || user=("${enter[@]}" --target $! --wd="$PWD" "${user[@]}")
+  session=$!
+  at_exit stop "$session"
+  [ ${#enter[@]} -eq 0 ] || user=("${enter[@]}" --target "$session" --wd="$PWD" "${user[@]}")
   user+=(WAYLAND_DISPLAY=wayland-0)
-  if ! wait_until 30 answering; then
+  wait_until 30 answering_or_gone || true
+  if ! answering; then
     echo "SKIP: GNOME Shell did not answer:" >&2
     tail -n 20 "$gnome/shell.log" >&2
     exit 77
   fi
 }
+answering_or_gone() { answering || ! kill -0 "$session" 2>/dev/null; }
 answering() {
   [ -s "$gnome/bus" ] && [ "$(shell 'Main.layoutManager._startingUp' 2>/dev/null)" = false ] &&
     shell "Main.overview.hide(); $(device KEYBOARD_DEVICE) true" >/dev/null &&
