@@ -11,7 +11,6 @@
 #   shell JS                  evaluates JS in the Shell (in its unsafe mode), printing its result
 #   set_scheme SCHEME         changes the setting, as GNOME's own settings do
 #   click X Y, press KEYSYM   through the compositor's own virtual pointer and keyboard
-#   screenshot X Y W H FILE   the screen's pixels there, as the Shell composes them
 gnome_start() {
   command -v gnome-shell >/dev/null || { echo "SKIP: GNOME Shell is not installed" >&2; exit 77; }
   scratch gnome
@@ -111,8 +110,4 @@ click() {
 press() {
   shell "$(device KEYBOARD_DEVICE) d.notify_keyval(t, $1, C.KeyState.PRESSED);
     d.notify_keyval(t + 20000, $1, C.KeyState.RELEASED); true" >/dev/null
-}
-screenshot() {
-  as_user gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell/Screenshot \
-    --method org.gnome.Shell.Screenshot.ScreenshotArea "$1" "$2" "$3" "$4" false "$5" >/dev/null
 }
