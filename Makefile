@@ -56,8 +56,8 @@ SUITES ?= default sanitize
 test-repeat: deps $(addprefix build-,$(SUITES))
 	scripts/repeat-tests.sh $(N) $(if $(LOAD),--load) $(SUITES)
 
-# `make test` in a system of RELEASE (bookworm, trixie or sid) made from Debian's packages under
-# build/RELEASE (kept for the next run), on a fresh clone of HEAD. As root.
+# `make test` in a new system of RELEASE (bookworm, trixie or sid) made from Debian's packages, on
+# a fresh clone of HEAD. As root.
 RELEASE ?=
 test-release: deps-package
 	scripts/test-release.sh $(RELEASE)
@@ -103,9 +103,9 @@ install: CMAKE_ARGS = -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 install: build-release
 	cmake --install build/release --strip
 
-# The source and binary packages of HEAD, built, checked with lintian and tested with autopkgtest
-# in clean systems of RELEASE (by default the one this machine runs), into build/package/RELEASE.
-# As root.
+# The source and binary packages of HEAD, built by sbuild and again by reprotest, checked with
+# lintian and tested with autopkgtest in clean systems of RELEASE (by default the one this machine
+# runs), into build/package/RELEASE. As root.
 package: deps-package
 	scripts/debian-package.sh $(RELEASE)
 

@@ -6,8 +6,8 @@
 #            package depends on besides its libraries: building and running the program
 #   test     all of them, the Depends of the suite test in debian/tests/control, and the tools of
 #            make test's own checks: the whole suite, the benchmarks, the fuzzer, the format check
-#   package  what building and checking packages in clean systems of any release needs (uidmap for
-#            the testbed's own user IDs)
+#   package  what building, checking and testing packages in clean systems of any release needs
+#            (uidmap maps the build user's own subordinate IDs)
 #
 #   install-deps.sh [run|test|package]
 set -euo pipefail
@@ -49,7 +49,7 @@ case $scope in
   test) extra=$(depends_of debian/control calvanir),$(depends_of debian/tests/control suite)
     extra+=",clang, clang-format-19, clang-tidy, libclang-rt-dev | libclang-rt-14-dev, make"
     extra+=", x11-xserver-utils" build_dep=() ;;
-  package) build_dep=(--skip) extra="autopkgtest, dpkg-dev, git, mmdebstrap, uidmap" ;;
+  package) build_dep=(--skip) extra="autopkgtest, dpkg-dev, git, mmdebstrap, sbuild, uidmap" ;;
   *) echo "install-deps.sh: run, test or package, not $scope" >&2; exit 2 ;;
 esac
 
