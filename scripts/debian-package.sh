@@ -18,7 +18,8 @@ builder=calvanir-builder
 started=$SECONDS
 
 make_tarball "$release"
-id -u "$builder" >/dev/null 2>&1 || useradd --create-home "$builder"
+# Under a lock: the packages of two releases may be built at once.
+flock build/systems sh -c 'id -u "$1" >/dev/null 2>&1 || useradd --create-home "$1"' - "$builder"
 work=$(getent passwd "$builder" | cut -d: -f6)/$release
 rm -rf "$work" "$out"
 mkdir -p "$work" "$out"
@@ -61,6 +62,10 @@ runuser -u "$builder" -- env SBUILD_CONFIG="$work/sbuild.conf" DEB_BUILD_OPTIONS
     --output-dir $work/autopkgtest -- unshare --release $release --tarball $work/system.tar" \
   "calvanir_$version-"*.dsc || status=$?
 cp -r calvanir_* calvanir-dbgsym_* autopkgtest "$out/" 2>/dev/null || true
-[ "$status" -eq 0 ] || { echo "debian-package: sbuild failed on $release: see $out" >&2; exit 1; }
+if [ "$status" -ne 0 ]; then
+  tail -n 40 "$(ls "$out"/calvanir_*_amd64.build | head -n 1)" >&2
+  echo "debian-package: sbuild failed on $release: its log and autopkgtest's are in $out" >&2
+  exit 1
+fi
 echo "debian-package: built, rebuilt, checked and tested on $release in $((SECONDS - started)) s:"
 (cd "$out" && sha256sum calvanir_*.deb calvanir_*.dsc)
