@@ -42,9 +42,9 @@ chown -R "$builder:" "$work"
 # reprotest builds in the build's own system, as root there, with the build's .debs as its control
 # (in the layout of its own builds). Its file-order variation stays off: disorderfs needs /dev/fuse,
 # which sbuild's system lacks. The host-name variation takes sudo: a chroot may not make the user
-# namespace it would use instead.
+# namespace it would use instead, and umount (not essential in unstable) to end that namespace.
 again='set -e; cd %SBUILD_BUILD_DIR; mkdir -p control/source-root; cp ./*.deb control/source-root
-  apt-get install -y -q --no-install-recommends diffoscope-minimal faketime locales-all reprotest sudo
+  apt-get install -y -q --no-install-recommends diffoscope-minimal faketime locales-all mount reprotest sudo
   DEB_BUILD_OPTIONS=nocheck reprotest --vary=-fileordering,domain_host.use_sudo=1 \
     --control-build=control --store-dir=reprotest ./*.dsc -- null'
 cd "$work"
