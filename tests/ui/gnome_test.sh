@@ -24,6 +24,14 @@ window() {
     return [r.x, r.y, r.width, r.height, maximized, w.minimized].join(' '); })[$1] ?? ''"
 }
 shown() { read -r x y width height maximized minimized <<<"$(window "$1")" && [ "${width:-0}" -gt 0 ]; }
+# Shown where the compositor has put it: a new window is listed a moment before it is placed, at
+# the size of its buffer, shadows and all, until Qt gives it its geometry.
+placed() {
+  shown "$1" || return 1
+  local before="$x $y $width $height"
+  sleep 0.3
+  shown "$1" && [ "$x $y $width $height" = "$before" ]
+}
 # The sum of red, green and blue where the window's upper group is empty, as the Shell composes it.
 brightness() {
   shell "const s = new imports.gi.Shell.Screenshot(); s.pick_color($((x + width / 3)),
@@ -36,17 +44,22 @@ dark() { [ "$(brightness)" -lt 200 ]; }
 light() { [ "$(brightness)" -gt 500 ]; }
 # A click needs a moment to come to anything, or to nothing: what it leaves is read after it.
 settle() { sleep 0.6; }
-# Every point of window N's title bar where Qt's decorations put a button, but close.
+# Window N unmaximized at size SIZE, once whatever was minimized is brought back.
+as_it_was() {
+  shell "global.display.list_all_windows().forEach(w => w.minimized && w.activate(0)); true" >/dev/null
+  shown "$1" && [ "$maximized" = 0 ] && [ "$width $height" = "$2" ]
+}
+# Every point of window N's title bar where Qt's decorations put a button, but close. Where the
+# program undoes what a button did, the compositor may take a while to show it on a busy machine.
 buttons_leave_it() {
   local point
   for point in 40 63 90 120; do
     shown "$1" && click $((x + width - point)) $((y + 15)) && settle
-    shell "global.display.list_all_windows().forEach(w => w.minimized && w.activate(0)); true" >/dev/null
-    shown "$1" && [ "$maximized" = 0 ] && [ "$width $height" = "$2" ] || return 1
+    wait_until 5 as_it_was "$@" || return 1
   done
 }
 
-check "the window shows" wait_until 20 shown 0
+check "the window shows" wait_until 20 placed 0
 [ "$failures" -eq 0 ] || exit "$failures"  # nothing else to look at
 size="$width $height"
 # Within the bound the program has for its first reading, which it does not wait for to show.
@@ -60,7 +73,7 @@ read -r main_x main_y main_width main_height _ <<<"$(window 0)"
 click $((main_x + main_width * 11 / 20)) $((main_y + main_height * 16 / 25))  # the interval's box
 settle
 press 0x61  # a
-check "a message box shows" wait_until 10 shown 1
+check "a message box shows" wait_until 10 placed 1
 box="$width $height"
 centre=$((x + width / 2 - main_x)) middle=$((y + height / 2 - main_y))
 check "the box over its window" [ "$centre" -gt 0 -a "$centre" -lt "$main_width" -a "$middle" -gt 0 \
