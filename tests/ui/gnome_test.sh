@@ -65,9 +65,9 @@ size="$width $height"
 # Within the bound the program has for its first reading, which it does not wait for to show.
 check "dark at start" wait_until 2 dark
 set_scheme default
-check "light once GNOME is" wait_until 10 light
+check "light once GNOME is" wait_until 20 light
 set_scheme prefer-dark
-check "dark again once GNOME is" wait_until 10 dark
+check "dark again once GNOME is" wait_until 20 dark
 check "its title bar leaves it as it was" buttons_leave_it 0 "$size"
 read -r main_x main_y main_width main_height _ <<<"$(window 0)"
 click $((main_x + main_width * 11 / 20)) $((main_y + main_height * 16 / 25))  # the interval's box
