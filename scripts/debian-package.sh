@@ -46,11 +46,10 @@ chown -R "$builder:" "$work"
 vary=-fileordering,domain_host.use_sudo=1
 # sbuild takes the first of alternative build dependencies unless told otherwise, as Debian's
 # builders do for its own releases; Debian 12 has only the narrow font's older package, the second.
-# Debian 12's reprotest asks sudo for a host name that its sudo refuses outside a listing.
 options=()
 if [ "$release" = bookworm ]; then
   options=(--resolve-alternatives)
-  vary=-fileordering,-domain_host
+  vary=-fileordering,-domain_host  # its reprotest gives sudo a host name, which its sudo refuses
 fi
 again="set -e; cd %SBUILD_BUILD_DIR; mkdir -p control/source-root; cp ./*.deb control/source-root
   apt-get install -y -q --no-install-recommends diffoscope-minimal faketime locales-all mount reprotest sudo
